@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The program's only access to its INI-format files (the two catalogues and
+// the records file). Each call makes its own INI-file object, does one thing
+// and frees the object: nothing is cached between calls.
+
+using NameList = std::vector<std::string>;
+
+// Empties the list, then adds every section name of the file in file order.
+void ReadIniSections(const std::string& fileName, NameList& names);
+// Empties the list, then adds every key of the section in file order.
+void ReadIniSection(const std::string& fileName, const std::string& section, NameList& names);
+// The key's value, or "Error" when the file, the section or the key is missing.
+std::string ReadIniString(const std::string& fileName, const std::string& section,
+                          const std::string& key);
+// Sets the key, making the file, section and key where missing. Throws
+// EIniFileException "Unable to write to <file name>" when the write is refused.
+void WriteIniString(const std::string& fileName, const std::string& section, const std::string& key,
+                    const std::string& value);
+// Removes the key from the section, or from every section when the section
+// is empty. A refused removal is ignored.
+void DeleteIniKey(const std::string& fileName, const std::string& section, const std::string& key);

@@ -1,0 +1,44 @@
+#include "platform/qt_message_box.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+
+namespace {
+
+QString ToQt(const std::string& text) {
+    return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QMessageBox::Icon IconFor(unsigned flags) {
+    if ((flags & MB_ICONERROR) == MB_ICONERROR) {
+        return QMessageBox::Critical;
+    }
+    if ((flags & MB_ICONQUESTION) == MB_ICONQUESTION) {
+        return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+void CentreOnScreen(QMessageBox& box) {
+    box.adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = box.frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        box.move(frame.topLeft());
+    }
+}
+
+} // namespace
+
+int QtMessageBoxBackend::Show(const MessageBoxRequest& request) {
+    QMessageBox box(IconFor(request.Flags), ToQt(request.Caption), ToQt(request.Text));
+    const bool yesNo = (request.Flags & MB_YESNO) == MB_YESNO;
+    box.setStandardButtons(yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
+    CentreOnScreen(box);
+    const int pressed = box.exec();
+    if (!yesNo) {
+        return IDOK;
+    }
+    return pressed == QMessageBox::Yes ? IDYES : IDNO;
+}

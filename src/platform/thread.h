@@ -1,0 +1,59 @@
+#pragma once
+
+#include "platform/window_bridge.h"
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <thread>
+
+// The class library's seven thread priorities, lowest first.
+enum TThreadPriority { tpIdle, tpLowest, tpLower, tpNormal, tpHigher, tpHighest, tpTimeCritical };
+
+// A thread object in the manner of the class library: created suspended,
+// started once, asked to stop through a flag that its body polls. A thread
+// marked free-on-terminate is handed to the window thread when its body has
+// returned: OnTerminate runs there and the object is deleted there.
+class TThread {
+public:
+    // Only suspended creation is offered: a derived object is not complete
+    // until its constructor has run, so the body must not start before.
+    explicit TThread(bool CreateSuspended = true);
+    virtual ~TThread();
+    TThread(const TThread&) = delete;
+    TThread& operator=(const TThread&) = delete;
+
+    void Start();
+    void Terminate() { terminated_.store(true); }
+    bool Terminated() const { return terminated_.load(); }
+
+    void SetPriority(TThreadPriority priority) { priority_.store(priority); }
+    TThreadPriority Priority() const { return priority_.load(); }
+    void SetFreeOnTerminate(bool value) { freeOnTerminate_.store(value); }
+    bool FreeOnTerminate() const { return freeOnTerminate_.load(); }
+
+    // Waits for the body of a thread that is not free-on-terminate.
+    void WaitFor();
+
+    // Runs on the window thread after the body has returned.
+    std::function<void(TThread*)> OnTerminate;
+
+protected:
+    virtual void Execute() = 0;
+    // Runs the call on the window thread and waits; false when the windows
+    // are gone and the call did not run.
+    bool Synchronize(const std::function<void()>& call) { return bridge_->Synchronize(call); }
+    // Runs the call on the window thread later, in order; dropped when the
+    // windows are gone.
+    void Queue(std::function<void()> call) { bridge_->Queue(std::move(call)); }
+
+private:
+    void Run();
+    void HandOverEnd();
+
+    std::shared_ptr<WindowBridge> bridge_;
+    std::thread thread_;
+    std::atomic<bool> terminated_{false};
+    std::atomic<bool> freeOnTerminate_{false};
+    std::atomic<TThreadPriority> priority_{tpNormal};
+};

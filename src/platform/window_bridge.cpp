@@ -1,0 +1,130 @@
+#include "platform/window_bridge.h"
+
+#include <QCoreApplication>
+#include <QMetaObject>
+
+namespace {
+
+std::mutex currentMutex;
+std::shared_ptr<WindowBridge> current;
+
+} // namespace
+
+std::shared_ptr<WindowBridge> WindowBridge::Open() {
+    std::shared_ptr<WindowBridge> bridge(new WindowBridge);
+    bridge->open_ = true;
+    bridge->windowThread_ = std::this_thread::get_id();
+    std::lock_guard lock(currentMutex);
+    if (current) {
+        current->Close();
+    }
+    current = bridge;
+    return bridge;
+}
+
+std::shared_ptr<WindowBridge> WindowBridge::Current() {
+    std::lock_guard lock(currentMutex);
+    if (!current) {
+        current.reset(new WindowBridge); // never opened: drops every call
+    }
+    return current;
+}
+
+void WindowBridge::CloseCurrent() {
+    Current()->Close();
+}
+
+bool WindowBridge::IsOpen() const {
+    std::lock_guard lock(mutex_);
+    return open_;
+}
+
+void WindowBridge::Close() {
+    std::deque<std::function<void()>> dropped;
+    {
+        std::lock_guard lock(mutex_);
+        open_ = false;
+        dropped.swap(calls_);
+    }
+    finished_.notify_all();
+    // The dropped calls are destroyed here, outside the lock.
+}
+
+bool WindowBridge::Queue(std::function<void()> call) {
+    std::lock_guard lock(mutex_);
+    if (!open_) {
+        return false;
+    }
+    calls_.push_back(std::move(call));
+    if (!drainPosted_) {
+        PostDrain();
+    }
+    return true;
+}
+
+void WindowBridge::PostDrain() {
+    // Called under the lock: once Close() has returned, nobody touches the
+    // application object from here again.
+    drainPosted_ = true;
+    std::weak_ptr<WindowBridge> self = weak_from_this();
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [self] {
+            if (auto bridge = self.lock()) {
+                bridge->Drain();
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+bool WindowBridge::Synchronize(const std::function<void()>& call) {
+    if (OnWindowThread()) {
+        if (!IsOpen()) {
+            return false;
+        }
+        call();
+        return true;
+    }
+    auto done = std::make_shared<bool>(false);
+    const bool queued = Queue([this, &call, done] {
+        call();
+        {
+            std::lock_guard lock(mutex_);
+            *done = true;
+        }
+        finished_.notify_all();
+    });
+    if (!queued) {
+        return false;
+    }
+    std::unique_lock lock(mutex_);
+    finished_.wait(lock, [&] { return *done || !open_; });
+    return *done;
+}
+
+void WindowBridge::Drain() {
+    // One batch per turn of the event loop, so that busy workers cannot
+    // starve the window's own events.
+    std::size_t budget = 0;
+    {
+        std::lock_guard lock(mutex_);
+        budget = calls_.size();
+    }
+    for (; budget > 0; --budget) {
+        std::function<void()> call;
+        {
+            std::lock_guard lock(mutex_);
+            if (!open_ || calls_.empty()) {
+                break;
+            }
+            call = std::move(calls_.front());
+            calls_.pop_front();
+        }
+        call();
+    }
+    std::lock_guard lock(mutex_);
+    drainPosted_ = false;
+    if (open_ && !calls_.empty()) {
+        PostDrain();
+    }
+}

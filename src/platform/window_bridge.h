@@ -1,0 +1,49 @@
+#pragma once
+
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+// The road from worker threads to the window thread. Calls posted through one
+// bridge run on the window thread in the order they were posted. Closing the
+// bridge drops every call still waiting and every later one, so no worker
+// reaches window state after the windows are gone.
+class WindowBridge final : public std::enable_shared_from_this<WindowBridge> {
+public:
+    WindowBridge(const WindowBridge&) = delete;
+    WindowBridge& operator=(const WindowBridge&) = delete;
+
+    // Opens a new bridge to the calling (window) thread; needs a
+    // QCoreApplication. Threads created from now on use it.
+    static std::shared_ptr<WindowBridge> Open();
+    // The bridge that new threads take; a closed one when none was opened.
+    static std::shared_ptr<WindowBridge> Current();
+    // Closes the current bridge; on the window thread.
+    static void CloseCurrent();
+
+    bool IsOpen() const;
+    void Close();
+
+    // Runs the call on the window thread later. False when the bridge is
+    // closed: the call is dropped.
+    bool Queue(std::function<void()> call);
+    // Runs the call on the window thread and waits for it. False when the
+    // bridge is closed before the call ran: then it never runs.
+    bool Synchronize(const std::function<void()>& call);
+
+private:
+    WindowBridge() = default;
+    void Drain();
+    void PostDrain();
+    bool OnWindowThread() const { return std::this_thread::get_id() == windowThread_; }
+
+    mutable std::mutex mutex_;
+    std::condition_variable finished_;
+    std::deque<std::function<void()>> calls_;
+    bool open_ = false;
+    bool drainPosted_ = false;
+    std::thread::id windowThread_;
+};
