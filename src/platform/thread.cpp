@@ -1,6 +1,7 @@
 #include "platform/thread.h"
 
 #include <stdexcept>
+#include <thread>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -42,30 +43,17 @@ TThread::TThread(bool CreateSuspended)
     }
 }
 
-TThread::~TThread() {
-    if (thread_.joinable()) {
-        if (thread_.get_id() == std::this_thread::get_id()) {
-            thread_.detach();
-        } else {
-            thread_.join();
-        }
-    }
-}
-
 void TThread::Start() {
-    if (thread_.joinable()) {
+    if (started_) {
         throw std::logic_error("thread already started");
     }
-    thread_ = std::thread([this] { Run(); });
-    if (FreeOnTerminate()) {
-        thread_.detach();
-    }
+    std::thread([this] { Run(); }).detach();
+    started_ = true;
 }
 
 void TThread::WaitFor() {
-    if (thread_.joinable()) {
-        thread_.join();
-    }
+    std::unique_lock lock(endMutex_);
+    endSignal_.wait(lock, [this] { return ended_; });
 }
 
 void TThread::Run() {
@@ -75,8 +63,23 @@ void TThread::Run() {
     } catch (...) {
         // A thread body that lets an error out ends like one that returns.
     }
-    HandOverEnd();
+    if (FreeOnTerminate()) {
+        HandOverEnd();
+    } else {
+        SignalEnd();
+    }
     // The object may be gone from here on.
+}
+
+void TThread::SignalEnd() {
+    if (OnTerminate) {
+        bridge_->Synchronize([this] { OnTerminate(this); });
+    }
+    // Notified under the lock: the owner may delete this object as soon as
+    // it gets the lock back.
+    std::lock_guard lock(endMutex_);
+    ended_ = true;
+    endSignal_.notify_all();
 }
 
 void TThread::HandOverEnd() {

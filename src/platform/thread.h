@@ -3,9 +3,10 @@
 #include "platform/window_bridge.h"
 
 #include <atomic>
+#include <condition_variable>
 #include <functional>
 #include <memory>
-#include <thread>
+#include <mutex>
 
 // The class library's seven thread priorities, lowest first.
 enum TThreadPriority { tpIdle, tpLowest, tpLower, tpNormal, tpHigher, tpHighest, tpTimeCritical };
@@ -13,13 +14,15 @@ enum TThreadPriority { tpIdle, tpLowest, tpLower, tpNormal, tpHigher, tpHighest,
 // A thread object in the manner of the class library: created suspended,
 // started once, asked to stop through a flag that its body polls. A thread
 // marked free-on-terminate is handed to the window thread when its body has
-// returned: OnTerminate runs there and the object is deleted there.
+// returned: OnTerminate runs there and the object is deleted there. Any
+// other thread runs OnTerminate on the window thread and waits for it, and
+// its owner deletes it after WaitFor().
 class TThread {
 public:
     // Only suspended creation is offered: a derived object is not complete
     // until its constructor has run, so the body must not start before.
     explicit TThread(bool CreateSuspended = true);
-    virtual ~TThread();
+    virtual ~TThread() = default;
     TThread(const TThread&) = delete;
     TThread& operator=(const TThread&) = delete;
 
@@ -32,7 +35,7 @@ public:
     void SetFreeOnTerminate(bool value) { freeOnTerminate_.store(value); }
     bool FreeOnTerminate() const { return freeOnTerminate_.load(); }
 
-    // Waits for the body of a thread that is not free-on-terminate.
+    // Waits until a thread that is not free-on-terminate has ended.
     void WaitFor();
 
     // Runs on the window thread after the body has returned.
@@ -50,9 +53,13 @@ protected:
 private:
     void Run();
     void HandOverEnd();
+    void SignalEnd();
 
     std::shared_ptr<WindowBridge> bridge_;
-    std::thread thread_;
+    bool started_ = false;
+    std::mutex endMutex_;
+    std::condition_variable endSignal_;
+    bool ended_ = false;
     std::atomic<bool> terminated_{false};
     std::atomic<bool> freeOnTerminate_{false};
     std::atomic<TThreadPriority> priority_{tpNormal};

@@ -1,12 +1,27 @@
 #include "platform/window_bridge.h"
 
+#include "platform/application.h"
+
 #include <QCoreApplication>
 #include <QMetaObject>
+#include <stdexcept>
 
 namespace {
 
 std::mutex currentMutex;
 std::shared_ptr<WindowBridge> current;
+
+// An error must not run into the event loop: it goes to the application's
+// error box, as an error in any window handler does.
+void RunOnWindowThread(const std::function<void()>& call) {
+    try {
+        call();
+    } catch (const std::exception& error) {
+        Application->ShowException(error);
+    } catch (...) {
+        Application->ShowException(std::runtime_error("Unknown error"));
+    }
+}
 
 } // namespace
 
@@ -120,7 +135,7 @@ void WindowBridge::Drain() {
             call = std::move(calls_.front());
             calls_.pop_front();
         }
-        call();
+        RunOnWindowThread(call);
     }
     std::lock_guard lock(mutex_);
     drainPosted_ = false;
