@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+// The parts of an "http" address that a request needs.
+struct HttpUrl {
+    std::string host;      // as written; an IPv6 literal keeps its brackets
+    int port = 80;         // 80 unless the address names one
+    std::string authority; // host, with ":" and the port when the address names one
+    std::string target;    // from the first "/" after the host, query included,
+                           // fragment dropped; "/" when the address has no path
+};
+
+// Splits an address; one without a scheme is taken as "http". Throws
+// EHttpError for any other scheme (so "https" too), user information, an
+// empty or malformed host, or a port that is not 1 to 65535.
+HttpUrl SplitHttpUrl(const std::string& url);
