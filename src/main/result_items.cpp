@@ -48,7 +48,7 @@ void ExtractResultItems(const std::string& pageText, const std::string& resultSt
         const std::size_t entryBegin = current + upperItem.size();
         const std::size_t next = FindText(upperWork, upperItem, entryBegin);
         const std::size_t entryEnd = next == std::string_view::npos ? work.end : next;
-        entries.push_back(pageText.substr(entryBegin, entryEnd - entryBegin));
+        entries.emplace_back(pageText, entryBegin, entryEnd - entryBegin);
         current = next;
     }
 }
