@@ -1,0 +1,54 @@
+#include "main/result_items.h"
+
+#include "main/text.h"
+
+#include <string_view>
+
+namespace {
+
+// Start and end (offsets into the page) of the stretch in which entries are
+// looked for; empty when the page has none.
+struct Stretch {
+    std::size_t begin = 0;
+    std::size_t end = 0;
+};
+
+Stretch FindWorkingText(std::string_view upperPage, const std::string& resultStart,
+                        const std::string& resultEnd) {
+    Stretch work{0, upperPage.size()};
+    const std::size_t start = FindText(upperPage, UpperCase(resultStart));
+    if (start != std::string_view::npos) {
+        work.begin = start;
+    }
+    if (!IsBlank(resultEnd)) {
+        const std::size_t end = FindText(upperPage, UpperCase(resultEnd), work.begin);
+        work.end = end == std::string_view::npos ? work.begin : end;
+    }
+    return work;
+}
+
+} // namespace
+
+void ExtractResultItems(const std::string& pageText, const std::string& resultStart,
+                        const std::string& itemStart, const std::string& resultEnd,
+                        std::vector<std::string>& entries) {
+    entries.clear();
+    const std::string& start = IsBlank(resultStart) ? itemStart : resultStart;
+    if (IsBlank(start)) {
+        return;
+    }
+    const std::string upperPage = UpperCase(pageText);
+    const Stretch work = FindWorkingText(upperPage, start, resultEnd);
+
+    // Searching only the working text keeps every occurrence inside it.
+    const std::string_view upperWork = std::string_view(upperPage).substr(0, work.end);
+    const std::string upperItem = UpperCase(itemStart);
+    std::size_t current = FindText(upperWork, upperItem, work.begin);
+    while (current != std::string_view::npos) {
+        const std::size_t entryBegin = current + upperItem.size();
+        const std::size_t next = FindText(upperWork, upperItem, entryBegin);
+        const std::size_t entryEnd = next == std::string_view::npos ? work.end : next;
+        entries.emplace_back(pageText, entryBegin, entryEnd - entryBegin);
+        current = next;
+    }
+}
