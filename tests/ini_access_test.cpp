@@ -2,6 +2,7 @@
 #include "platform/ini_file.h"
 #include "platform/profile.h"
 #include "support/temp_dir.h"
+#include "support/temp_home.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -185,8 +186,8 @@ TEST(IniAccessLimits, AKeyListingIsCutTheSameWay) {
 }
 
 TEST(IniAccessBareName, RecordsByTheirBareNameReachThePerUserFolder) {
+    const TempHome home;
     const std::string folder = ProfileDirectory();
-    fs::remove_all(folder);
     WriteIniString("records.dat", "1/2/2026 3:04:05 PM", "Google", "kw*http://site/*No. 3* ");
     EXPECT_TRUE(fs::exists(folder + "records.dat"));
     NameList sections;
@@ -196,7 +197,6 @@ TEST(IniAccessBareName, RecordsByTheirBareNameReachThePerUserFolder) {
               "kw*http://site/*No. 3*");
     DeleteIniKey("records.dat", "1/2/2026 3:04:05 PM", "Google");
     EXPECT_EQ(ReadFile(folder + "records.dat"), "[1/2/2026 3:04:05 PM]\r\n");
-    fs::remove_all(folder);
 }
 
 } // namespace

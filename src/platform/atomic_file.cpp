@@ -129,6 +129,7 @@ FileContents ReadWholeFile(const std::string& path) {
         return {FileState::Missing, {}};
     }
     FileContents contents{FileState::Read, {}};
+    contents.bytes.reserve(static_cast<std::size_t>(info.st_size));
     char chunk[65536];
     for (;;) {
         const ssize_t got = ::read(file.Get(), chunk, sizeof chunk);

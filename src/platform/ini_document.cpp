@@ -1,6 +1,6 @@
 #include "platform/ini_document.h"
 
-#include <tuple>
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -52,73 +52,90 @@ std::string_view Unquote(std::string_view value) {
     return value;
 }
 
+std::string Joined(std::string_view a, std::string_view b, std::string_view c) {
+    std::string text;
+    text.reserve(a.size() + b.size() + c.size());
+    text.append(a).append(b).append(c);
+    return text;
+}
+
 bool HasLineBreakOrNul(std::string_view text) {
     return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
 }
 
 } // namespace
 
-IniDocument::Line IniDocument::MakeLine(std::string text, std::string end) {
-    Line line{std::move(text), std::move(end)};
-    const std::string_view t = line.text;
-    const auto [first, rest] = TrimSpan(t, 0, t.size());
-    if (rest > 0 && t[first] == '[') {
-        const std::size_t close = t.rfind(']');
-        const std::size_t nameEnd = close == std::string_view::npos ? t.size() : close;
+IniDocument::Line IniDocument::Classify(std::size_t begin, std::size_t length, End end) const {
+    Line line{begin, length, end};
+    const std::string_view text = std::string_view(bytes_).substr(begin, length);
+    const auto [first, rest] = TrimSpan(text, 0, text.size());
+    if (rest > 0 && text[first] == '[') {
+        const std::size_t close = text.rfind(']');
+        const std::size_t nameEnd = close == std::string_view::npos ? text.size() : close;
+        const auto [nameBegin, nameLength] = TrimSpan(text, first + 1, nameEnd);
         line.kind = Kind::Section;
-        std::tie(line.nameBegin, line.nameLength) = TrimSpan(t, first + 1, nameEnd);
+        line.nameBegin = begin + nameBegin;
+        line.nameLength = nameLength;
         return line;
     }
-    const std::size_t equals = t.find('=');
+    const std::size_t equals = text.find('=');
     if (equals == std::string_view::npos) {
         return line;
     }
-    const auto [keyBegin, keyLength] = TrimSpan(t, 0, equals);
+    const auto [keyBegin, keyLength] = TrimSpan(text, 0, equals);
     if (keyLength == 0) {
         return line;
     }
+    const auto [valueBegin, valueLength] = TrimSpan(text, equals + 1, text.size());
     line.kind = Kind::Key;
-    line.nameBegin = keyBegin;
+    line.nameBegin = begin + keyBegin;
     line.nameLength = keyLength;
-    std::tie(line.valueBegin, line.valueLength) = TrimSpan(t, equals + 1, t.size());
+    line.valueBegin = begin + valueBegin;
+    line.valueLength = valueLength;
     return line;
 }
 
-std::string_view IniDocument::Name(const Line& line) {
-    return std::string_view(line.text).substr(line.nameBegin, line.nameLength);
+IniDocument::Line IniDocument::AddLine(std::string_view text) {
+    const std::size_t begin = bytes_.size();
+    bytes_.append(text);
+    return Classify(begin, text.size(), End::CrLf);
 }
 
-IniDocument IniDocument::Parse(std::string_view bytes) {
+std::string_view IniDocument::Name(const Line& line) const {
+    return std::string_view(bytes_).substr(line.nameBegin, line.nameLength);
+}
+
+IniDocument IniDocument::Parse(std::string fileBytes) {
     IniDocument document;
+    document.bytes_ = std::move(fileBytes);
+    const std::string_view bytes = document.bytes_;
+    document.lines_.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) +
+                            1);
     std::size_t start = 0;
     while (start < bytes.size()) {
         const std::size_t newline = bytes.find('\n', start);
         if (newline == std::string_view::npos) {
-            document.lines_.push_back(MakeLine(std::string(bytes.substr(start)), ""));
+            document.lines_.push_back(document.Classify(start, bytes.size() - start, End::None));
             break;
         }
-        std::size_t textEnd = newline;
-        if (textEnd > start && bytes[textEnd - 1] == '\r') {
-            --textEnd;
-        }
-        document.lines_.push_back(
-            MakeLine(std::string(bytes.substr(start, textEnd - start)),
-                     std::string(bytes.substr(textEnd, newline + 1 - textEnd))));
+        const bool crlf = newline > start && bytes[newline - 1] == '\r';
+        const std::size_t length = newline - start - (crlf ? 1 : 0);
+        document.lines_.push_back(document.Classify(start, length, crlf ? End::CrLf : End::Lf));
         start = newline + 1;
     }
     return document;
 }
 
 std::string IniDocument::Serialize() const {
-    std::size_t size = 0;
-    for (const Line& line : lines_) {
-        size += line.text.size() + line.end.size();
-    }
     std::string bytes;
-    bytes.reserve(size);
+    bytes.reserve(bytes_.size() + 2 * lines_.size());
     for (const Line& line : lines_) {
-        bytes += line.text;
-        bytes += line.end;
+        bytes.append(bytes_, line.begin, line.length);
+        if (line.end == End::CrLf) {
+            bytes += LineEnd;
+        } else if (line.end == End::Lf) {
+            bytes += '\n';
+        }
     }
     return bytes;
 }
@@ -186,8 +203,7 @@ std::optional<std::string> IniDocument::Value(std::string_view section,
         return std::nullopt;
     }
     const Line& line = lines_[*at];
-    return std::string(
-        Unquote(std::string_view(line.text).substr(line.valueBegin, line.valueLength)));
+    return std::string(Unquote(std::string_view(bytes_).substr(line.valueBegin, line.valueLength)));
 }
 
 bool IniDocument::CanStore(std::string_view section, std::string_view key, std::string_view value) {
@@ -198,29 +214,28 @@ bool IniDocument::CanStore(std::string_view section, std::string_view key, std::
            keyName.find('=') == std::string_view::npos && keyName.front() != '[';
 }
 
-void IniDocument::Insert(std::size_t at, Line line) {
+void IniDocument::Insert(std::size_t at, const Line& line) {
     // Only a last line can lack its end; one that gets a successor needs one.
-    if (at > 0 && lines_[at - 1].end.empty()) {
-        lines_[at - 1].end = LineEnd;
+    if (at > 0 && lines_[at - 1].end == End::None) {
+        lines_[at - 1].end = End::CrLf;
     }
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), line);
 }
 
 bool IniDocument::SetValue(std::string_view section, std::string_view key, std::string_view value) {
     if (!CanStore(section, key, value)) {
         return false;
     }
-    const std::string keyName(TrimBlanks(key));
     const auto span = FindSection(section);
     if (!span) {
-        Insert(lines_.size(),
-               MakeLine("[" + std::string(TrimBlanks(section)) + "]", std::string(LineEnd)));
-        Insert(lines_.size(), MakeLine(keyName + "=" + std::string(value), std::string(LineEnd)));
+        Insert(lines_.size(), AddLine(Joined("[", TrimBlanks(section), "]")));
+        Insert(lines_.size(), AddLine(Joined(TrimBlanks(key), "=", value)));
         return true;
     }
     if (const auto at = FindKey(*span, key)) {
+        // Windows keeps the spelling of the stored name.
         const std::string stored(Name(lines_[*at]));
-        lines_[*at] = MakeLine(stored + "=" + std::string(value), std::string(LineEnd));
+        lines_[*at] = AddLine(Joined(stored, "=", value));
         return true;
     }
     std::size_t after = span->header;
@@ -229,7 +244,7 @@ bool IniDocument::SetValue(std::string_view section, std::string_view key, std::
             after = i;
         }
     }
-    Insert(after + 1, MakeLine(keyName + "=" + std::string(value), std::string(LineEnd)));
+    Insert(after + 1, AddLine(Joined(TrimBlanks(key), "=", value)));
     return true;
 }
 

@@ -26,7 +26,7 @@
 //   change touches are written back byte for byte.
 class IniDocument final {
 public:
-    static IniDocument Parse(std::string_view bytes);
+    static IniDocument Parse(std::string bytes);
     std::string Serialize() const;
 
     std::vector<std::string> SectionNames() const;
@@ -47,10 +47,14 @@ public:
     bool RemoveKey(std::string_view section, std::string_view key);
 
 private:
-    enum class Kind { Other, Section, Key };
+    enum class Kind : unsigned char { Other, Section, Key };
+    enum class End : unsigned char { None, Lf, CrLf };
+    // A line is a piece of bytes_; the name and value offsets count from the
+    // start of bytes_.
     struct Line {
-        std::string text;
-        std::string end; // "\n", "\r\n", or empty for a last line without one
+        std::size_t begin = 0;
+        std::size_t length = 0;
+        End end = End::None;
         Kind kind = Kind::Other;
         std::size_t nameBegin = 0;
         std::size_t nameLength = 0;
@@ -62,11 +66,15 @@ private:
         std::size_t end; // one past its last line
     };
 
-    static Line MakeLine(std::string text, std::string end);
-    static std::string_view Name(const Line& line);
+    Line Classify(std::size_t begin, std::size_t length, End end) const;
+    Line AddLine(std::string_view text);
+    std::string_view Name(const Line& line) const;
     std::optional<SectionSpan> FindSection(std::string_view name) const;
     std::optional<std::size_t> FindKey(const SectionSpan& span, std::string_view key) const;
-    void Insert(std::size_t at, Line line);
+    void Insert(std::size_t at, const Line& line);
 
+    // The file's bytes, followed by the text of every line written since:
+    // lines are never copied one by one.
+    std::string bytes_;
     std::vector<Line> lines_;
 };

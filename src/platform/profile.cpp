@@ -20,8 +20,7 @@ std::string ResolvePath(const std::string& fileName) {
 }
 
 IniDocument LoadDocument(const std::string& path) {
-    const FileContents contents = ReadWholeFile(path);
-    return IniDocument::Parse(contents.bytes);
+    return IniDocument::Parse(ReadWholeFile(path).bytes);
 }
 
 unsigned CopyText(const std::string& text, char* buffer, unsigned size) {
@@ -60,12 +59,12 @@ unsigned CopyNameList(const std::vector<std::string>& names, char* buffer, unsig
 // Reads the file for a change. False when an existing file cannot be read:
 // writing it back from nothing would lose it.
 bool LoadForChange(const std::string& path, IniDocument& document, bool& exists) {
-    const FileContents contents = ReadWholeFile(path);
+    FileContents contents = ReadWholeFile(path);
     if (contents.state == FileState::Unreadable) {
         return false;
     }
     exists = contents.state == FileState::Read;
-    document = IniDocument::Parse(contents.bytes);
+    document = IniDocument::Parse(std::move(contents.bytes));
     return true;
 }
 
