@@ -2,8 +2,10 @@
 
 #include "platform/application.h"
 
-#include <QCoreApplication>
-#include <QMetaObject>
+#include <QSocketNotifier>
+#include <sys/eventfd.h>
+#include <unistd.h>
+#include <cstdint>
 #include <stdexcept>
 
 namespace {
@@ -29,6 +31,17 @@ std::shared_ptr<WindowBridge> WindowBridge::Open() {
     std::shared_ptr<WindowBridge> bridge(new WindowBridge);
     bridge->open_ = true;
     bridge->windowThread_ = std::this_thread::get_id();
+    bridge->wakeDescriptor_ = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
+    if (bridge->wakeDescriptor_ < 0) {
+        throw std::runtime_error("cannot make the window thread's wake-up descriptor");
+    }
+    bridge->wakeNotifier_ = new QSocketNotifier(bridge->wakeDescriptor_, QSocketNotifier::Read);
+    std::weak_ptr<WindowBridge> self = bridge;
+    QObject::connect(bridge->wakeNotifier_, &QSocketNotifier::activated, [self] {
+        if (auto open = self.lock()) {
+            open->Drain();
+        }
+    });
     std::lock_guard lock(currentMutex);
     if (current) {
         current->Close();
@@ -54,6 +67,16 @@ bool WindowBridge::IsOpen() const {
     return open_;
 }
 
+WindowBridge::~WindowBridge() {
+    if (wakeNotifier_ != nullptr) {
+        wakeNotifier_->deleteLater(); // on its own thread
+    }
+    if (wakeDescriptor_ >= 0) {
+        ::close(wakeDescriptor_);
+    }
+}
+
+// On the window thread.
 void WindowBridge::Close() {
     std::deque<std::function<void()>> dropped;
     {
@@ -62,6 +85,8 @@ void WindowBridge::Close() {
         dropped.swap(calls_);
     }
     finished_.notify_all();
+    delete wakeNotifier_;
+    wakeNotifier_ = nullptr;
     // The dropped calls are destroyed here, outside the lock.
 }
 
@@ -77,19 +102,15 @@ bool WindowBridge::Queue(std::function<void()> call) {
     return true;
 }
 
+// Called under the lock, so no wake-up is written once Close() has run.
 void WindowBridge::PostDrain() {
-    // Called under the lock: once Close() has returned, nobody touches the
-    // application object from here again.
     drainPosted_ = true;
-    std::weak_ptr<WindowBridge> self = weak_from_this();
-    QMetaObject::invokeMethod(
-        QCoreApplication::instance(),
-        [self] {
-            if (auto bridge = self.lock()) {
-                bridge->Drain();
-            }
-        },
-        Qt::QueuedConnection);
+    Wake();
+}
+
+void WindowBridge::Wake() {
+    const std::uint64_t one = 1;
+    [[maybe_unused]] const ssize_t written = ::write(wakeDescriptor_, &one, sizeof one);
 }
 
 bool WindowBridge::Synchronize(const std::function<void()>& call) {
@@ -123,6 +144,8 @@ void WindowBridge::Drain() {
     std::size_t budget = 0;
     {
         std::lock_guard lock(mutex_);
+        std::uint64_t count = 0;
+        [[maybe_unused]] const ssize_t read = ::read(wakeDescriptor_, &count, sizeof count);
         budget = calls_.size();
     }
     for (; budget > 0; --budget) {

@@ -7,12 +7,20 @@
 #include <mutex>
 #include <thread>
 
+class QSocketNotifier;
+
 // The road from worker threads to the window thread. Calls posted through one
 // bridge run on the window thread in the order they were posted. Closing the
 // bridge drops every call still waiting and every later one, so no worker
 // reaches window state after the windows are gone.
+//
+// The calls wait in a queue of our own under a mutex; a worker wakes the
+// window thread's event loop through an event descriptor that a socket
+// notifier watches. No object crosses threads inside a Qt event, so every
+// hand-over is one that the thread sanitizer sees.
 class WindowBridge final : public std::enable_shared_from_this<WindowBridge> {
 public:
+    ~WindowBridge();
     WindowBridge(const WindowBridge&) = delete;
     WindowBridge& operator=(const WindowBridge&) = delete;
 
@@ -38,6 +46,7 @@ private:
     WindowBridge() = default;
     void Drain();
     void PostDrain();
+    void Wake();
     bool OnWindowThread() const { return std::this_thread::get_id() == windowThread_; }
 
     mutable std::mutex mutex_;
@@ -46,4 +55,6 @@ private:
     bool open_ = false;
     bool drainPosted_ = false;
     std::thread::id windowThread_;
+    int wakeDescriptor_ = -1;              // eventfd; written under the mutex
+    QSocketNotifier* wakeNotifier_ = nullptr; // lives on the window thread
 };
