@@ -1,0 +1,44 @@
+#include "main/ini_access.h"
+
+#include "platform/ini_file.h"
+
+namespace {
+
+const std::string MissingValue = "Error";
+
+} // namespace
+
+void ReadIniSections(const std::string& fileName, NameList& names) {
+    const TIniFile file(fileName);
+    file.ReadSections(names);
+}
+
+void ReadIniSection(const std::string& fileName, const std::string& section, NameList& names) {
+    const TIniFile file(fileName);
+    file.ReadSection(section, names);
+}
+
+std::string ReadIniString(const std::string& fileName, const std::string& section,
+                          const std::string& key) {
+    const TIniFile file(fileName);
+    return file.ReadString(section, key, MissingValue);
+}
+
+void WriteIniString(const std::string& fileName, const std::string& section, const std::string& key,
+                    const std::string& value) {
+    TIniFile file(fileName);
+    file.WriteString(section, key, value);
+}
+
+void DeleteIniKey(const std::string& fileName, const std::string& section, const std::string& key) {
+    TIniFile file(fileName);
+    if (!section.empty()) {
+        file.DeleteKey(section, key);
+        return;
+    }
+    NameList sections;
+    file.ReadSections(sections);
+    for (const std::string& name : sections) {
+        file.DeleteKey(name, key);
+    }
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Whole-file reads and atomic whole-file replacement for the profile files.
+
+enum class FileState { Missing, Read, Unreadable };
+
+struct FileContents {
+    FileState state = FileState::Missing;
+    std::string bytes;
+};
+
+// A path that is not there, or names something other than a regular file
+// (a directory, a path through a regular file), reads as Missing.
+FileContents ReadWholeFile(const std::string& path);
+
+// Replaces the file with the bytes, or makes it: a temporary file in the same
+// directory is written, flushed to disk and renamed over the old one, so the
+// path always holds either the old or the new contents. An existing file
+// keeps its permission bits and owner; a symbolic link is followed and the
+// file it points at is replaced. Refused, with nothing changed, when the file
+// is read-only (not writable by us, or with no write permission bit at all,
+// which even the superuser honours here) or its directory cannot be written.
+bool ReplaceFileAtomically(const std::string& path, std::string_view bytes);

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+// A refused write to an INI-format file.
+class EIniFileException final : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The INI-file object: one file name, exactly as given, passed with every
+// request to the profile functions. It holds nothing else.
+class TIniFile final {
+public:
+    explicit TIniFile(std::string fileName);
+    // Asks the profile functions to write out what they still hold for the file.
+    ~TIniFile();
+    TIniFile(const TIniFile&) = delete;
+    TIniFile& operator=(const TIniFile&) = delete;
+
+    const std::string& FileName() const { return fileName_; }
+
+    // Both empty the list, then add the names in file order.
+    void ReadSections(std::vector<std::string>& names) const;
+    void ReadSection(const std::string& section, std::vector<std::string>& names) const;
+    std::string ReadString(const std::string& section, const std::string& key,
+                           const std::string& defaultValue) const;
+    // Throws EIniFileException "Unable to write to <file name>" when refused.
+    void WriteString(const std::string& section, const std::string& key, const std::string& value);
+    // A refused removal is ignored.
+    void DeleteKey(const std::string& section, const std::string& key);
+
+private:
+    void ReadNames(const char* section, std::vector<std::string>& names) const;
+
+    std::string fileName_;
+};

@@ -1,0 +1,139 @@
+#include "platform/ini_document.h"
+
+#include <array>
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace std::string_literals;
+
+struct ReadCase {
+    std::string bytes;
+    std::string section;
+    std::string key;
+    std::optional<std::string> expected;
+};
+
+class DocumentReadTest : public testing::TestWithParam<ReadCase> {};
+
+TEST_P(DocumentReadTest, ReadsTheValue) {
+    const ReadCase& c = GetParam();
+    EXPECT_EQ(IniDocument::Parse(c.bytes).Value(c.section, c.key), c.expected)
+        << testing::PrintToString(c.bytes) << " [" << c.section << "] " << c.key;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, DocumentReadTest,
+    testing::Values(
+        // line ends
+        ReadCase{"[S]\r\nk=v\r\n", "S", "k", "v"}, ReadCase{"[S]\nk=v\n", "S", "k", "v"},
+        ReadCase{"[S]\nk=v", "S", "k", "v"}, ReadCase{"[S]\r\r\nk=v\r\r\n", "S", "k", "v"},
+        // blanks around names and values, given names too
+        ReadCase{"[ S ]\n  k  =  a b  \n", "S", "k", "a b"},
+        ReadCase{"\t[\tS\t]\t\n\tk\t=\tv\t\n", "S", "k", "v"},
+        ReadCase{"[S]\nk=v\n", " S ", "\tk ", "v"},
+        // letter case: a to z only
+        ReadCase{"[engines url]\nGOOGLE=v\n", "Engines URL", "Google", "v"},
+        ReadCase{"[\xe9]\nk=v\n", "\xc9", "k", std::nullopt},
+        ReadCase{"[\xe9]\nk=v\n", "\xe9", "k", "v"},
+        // quotes around the whole value
+        ReadCase{"[S]\nk=\"a b\"\n", "S", "k", "a b"}, ReadCase{"[S]\nk='a'\n", "S", "k", "a"},
+        ReadCase{"[S]\nk=\" a \"\n", "S", "k", " a "}, ReadCase{"[S]\nk=\"\"\n", "S", "k", ""},
+        ReadCase{"[S]\nk=\"a\n", "S", "k", "\"a"}, ReadCase{"[S]\nk=\"a'\n", "S", "k", "\"a'"},
+        ReadCase{"[S]\nk=\"\n", "S", "k", "\""},
+        ReadCase{"[S]\nk=<a href=\"x\">\n", "S", "k", "<a href=\"x\">"},
+        // empty value, "=" in the value
+        ReadCase{"[S]\nk=\n", "S", "k", ""}, ReadCase{"[S]\nk=a=b\n", "S", "k", "a=b"},
+        // what is not a key
+        ReadCase{"[S]\nk\n", "S", "k", std::nullopt}, ReadCase{"[S]\n=v\n", "S", "", std::nullopt},
+        ReadCase{"k=v\n[S]\n", "S", "k", std::nullopt},
+        ReadCase{"[S]\nk=v\n", "", "k", std::nullopt}, ReadCase{"[]\nk=v\n", "", "k", std::nullopt},
+        ReadCase{"[S]\n[]\nk=v\n", "S", "k", std::nullopt},
+        // repeats: the first section, and the first key in it
+        ReadCase{"[S]\nk=1\nK=2\n", "S", "k", "1"},
+        ReadCase{"[S]\nk=1\n[s]\nk=2\nj=3\n", "S", "j", std::nullopt},
+        // section lines
+        ReadCase{"[a]b]\nk=v\n", "a]b", "k", "v"}, ReadCase{"[S] note\nk=v\n", "S", "k", "v"},
+        ReadCase{"[S\nk=v\n", "S", "k", "v"},
+        // bytes are bytes
+        ReadCase{"[S]\nk=a\0b\xff\n"s, "S", "k", "a\0b\xff"s}));
+
+TEST(DocumentListing, SectionsAndKeysInFileOrderWithRepeats) {
+    const IniDocument document = IniDocument::Parse("free=text\n[B]\nz=1\nfree text\n=x\nZ=2\n"
+                                                    "a=3\n[]\n[A]\n[b]\ny=4\n");
+    EXPECT_EQ(document.SectionNames(), (std::vector<std::string>{"B", "A", "b"}));
+    EXPECT_EQ(document.KeyNames("b"), (std::vector<std::string>{"z", "Z", "a"}));
+    EXPECT_TRUE(document.KeyNames("A").empty());
+    EXPECT_TRUE(document.KeyNames("missing").empty());
+}
+
+TEST(DocumentWriteBack, UntouchedBytesComeBackExactly) {
+    const std::string bytes = "; note\r\n[A]\nk = v \r\n\xff\0garbage\n\n[B]\r\nx=1"s;
+    EXPECT_EQ(IniDocument::Parse(bytes).Serialize(), bytes);
+}
+
+struct WriteCase {
+    std::string before;
+    std::string section;
+    std::string key;
+    std::string value;
+    std::string after;
+};
+
+class DocumentWriteTest : public testing::TestWithParam<WriteCase> {};
+
+TEST_P(DocumentWriteTest, PlacesTheLine) {
+    const WriteCase& c = GetParam();
+    IniDocument document = IniDocument::Parse(c.before);
+    ASSERT_TRUE(document.SetValue(c.section, c.key, c.value));
+    EXPECT_EQ(document.Serialize(), c.after);
+    EXPECT_EQ(document.Value(c.section, c.key), c.value);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Placement, DocumentWriteTest,
+    testing::Values(
+        // in place, stored spelling kept, other lines untouched
+        WriteCase{"[S]\n  Key = old\nnext=1\n", "s", "KEY", "new", "[S]\nKey=new\r\nnext=1\n"},
+        // after the section's last key, before its free text and blank lines
+        WriteCase{"[A]\r\nx=1\r\nnote\r\n\r\n[B]\r\ny=2\r\n", "A", "z", "3",
+                  "[A]\r\nx=1\r\nz=3\r\nnote\r\n\r\n[B]\r\ny=2\r\n"},
+        WriteCase{"[A]\nnote\n[B]\n", "A", "k", "v", "[A]\nk=v\r\nnote\n[B]\n"},
+        // a new section after the last one; a last line gets its end
+        WriteCase{"[A]\nx=1", "B", "k", "v", "[A]\nx=1\r\n[B]\r\nk=v\r\n"},
+        WriteCase{"[A]\nx=1", "A", "y", "2", "[A]\nx=1\r\ny=2\r\n"},
+        WriteCase{"", " S ", " k ", "", "[S]\r\nk=\r\n"},
+        // a repeated key: the first one is set
+        WriteCase{"[S]\nk=1\nk=2\n", "S", "k", "3", "[S]\nk=3\r\nk=2\n"}));
+
+TEST(DocumentWrite, RefusesWhatWouldNotReadBack) {
+    for (const auto& [section, key, value] :
+         std::vector<std::array<std::string, 3>>{{"", "k", "v"},
+                                                 {" \t", "k", "v"},
+                                                 {"S", "", "v"},
+                                                 {"S", "a=b", "v"},
+                                                 {"S", " [k", "v"},
+                                                 {"S", "k", "a\nb"},
+                                                 {"S", "k", "a\rb"},
+                                                 {"a\nb", "k", "v"},
+                                                 {"S", "k\n", "v"},
+                                                 {"S", "k", "a\0b"s}}) {
+        IniDocument document = IniDocument::Parse("[S]\nk=1\n");
+        EXPECT_FALSE(document.SetValue(section, key, value)) << section << "/" << key;
+        EXPECT_EQ(document.Serialize(), "[S]\nk=1\n");
+    }
+}
+
+TEST(DocumentRemove, TakesTheFirstMatchingLineAndKeepsTheSection) {
+    IniDocument document = IniDocument::Parse("[S]\nK=1\nother\nk=2\n[T]\nk=3\n");
+    EXPECT_TRUE(document.RemoveKey("s", "k"));
+    EXPECT_EQ(document.Serialize(), "[S]\nother\nk=2\n[T]\nk=3\n");
+    EXPECT_TRUE(document.RemoveKey("S", "k"));
+    EXPECT_FALSE(document.RemoveKey("S", "k"));
+    EXPECT_FALSE(document.RemoveKey("S", "other"));
+    EXPECT_FALSE(document.RemoveKey("missing", "k"));
+    EXPECT_EQ(document.Serialize(), "[S]\nother\n[T]\nk=3\n");
+    EXPECT_EQ(document.SectionNames(), (std::vector<std::string>{"S", "T"}));
+}
+
+} // namespace
