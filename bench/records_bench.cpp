@@ -1,5 +1,7 @@
-// Loading a records file of 5,000 records (1,000 saves of 5 engines) into the
+// Loading a records file of 5,000 records (500 saves of 10 engines) into the
 // records list. Every record is one value read, each of which opens the file.
+// The section listing holds at most 16,384 bytes, about 740 date-time texts,
+// so the records come in fewer, fuller sections.
 #include "main/record_list.h"
 #include "main/records.h"
 #include "platform/profile.h"
@@ -11,14 +13,15 @@
 
 namespace {
 
-const char* const kEngines[] = {"Google", "Yahoo", "Lycos", "AltaVista", "Excite"};
+const char* const kEngines[] = {"Google", "Yahoo",      "Lycos",  "AltaVista", "Excite",
+                                "Bing",   "WebCrawler", "HotBot", "Infoseek",  "Ask"};
 
 void WriteRecordsFile(int saves) {
     std::filesystem::create_directories(ProfileDirectory());
     std::ofstream out(ProfileDirectory() + kRecordsFileName, std::ios::binary | std::ios::trunc);
     for (int save = 0; save < saves; ++save) {
-        out << "[" << 1 + save % 12 << "/" << 1 + save % 28 << "/2026 " << 1 + save / 3600 % 12
-            << ":" << save / 60 % 60 << ":" << save % 60 << " AM]\r\n";
+        out << "[12/10/2026 " << 1 + save / 3600 % 12 << ":" << save / 600 % 6 << save / 60 % 10
+            << ":" << save / 10 % 6 << save % 10 << " AM]\r\n";
         for (const char* engine : kEngines) {
             out << engine << "=rank watcher keywords*www.example-site.com*No. " << save % 200
                 << "*http://www.example-engine.com/search?q=rank+watcher&page=3\r\n";
@@ -36,7 +39,7 @@ void BM_LoadRecords(benchmark::State& state) {
     state.counters["records"] = records.Count();
     std::filesystem::remove(ProfileDirectory() + kRecordsFileName);
 }
-BENCHMARK(BM_LoadRecords)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadRecords)->Arg(50)->Arg(500)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
