@@ -12,11 +12,12 @@ std::string Catalogue(const std::string& enginesUrl, const std::string& rest = "
     return "[Description]\r\nA catalogue\r\n[Engines URL]\r\n" + enginesUrl + "\r\n" + rest;
 }
 
-const std::string kStandard = Catalogue("Alpha=http://alpha/\r\nBeta=http://beta/",
-                                        "[Search URL]\r\nAlpha=http://alpha/?q=\r\n"
-                                        "Beta=http://beta/s?p=\r\n"
-                                        "[List Tag]\r\nAlpha=<ol>*<li>**\r\nBeta=<div>*<p>**\r\n"
-                                        "[Next Tag]\r\nAlpha=*<a*Next*</a>\r\nBeta=*<a*More*</a>\r\n");
+const std::string kStandard =
+    Catalogue("Alpha=http://alpha/\r\nBeta=http://beta/",
+              "[Search URL]\r\nAlpha=http://alpha/?q=\r\n"
+              "Beta=http://beta/s?p=\r\n"
+              "[List Tag]\r\nAlpha=<ol>*<li>**\r\nBeta=<div>*<p>**\r\n"
+              "[Next Tag]\r\nAlpha=*<a*Next*</a>\r\nBeta=*<a*More*</a>\r\n");
 const std::string kCustom =
     Catalogue("Alpha=http://own/", "[Search URL]\r\nAlpha=http://own/?s=\r\n"
                                    "[List Tag]\r\nAlpha=<ul>*<li>**\r\n"

@@ -6,6 +6,7 @@
 #include "platform/profile.h"
 #include "support/fake_message_box.h"
 #include "support/temp_dir.h"
+#include "support/temp_home.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -85,14 +86,9 @@ std::string Value(const std::string& section, const std::string& key) {
 
 class RecordsTest : public testing::Test {
 protected:
-    void SetUp() override {
-        std::error_code ignored;
-        std::filesystem::remove(Path(), ignored);
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        std::filesystem::remove(Path(), ignored);
-    }
+    // A home of its own, so that no other test process shares this
+    // records file.
+    TempHome home_;
 
     static std::string Path() { return ProfileDirectory() + kRecordsFileName; }
 

@@ -48,8 +48,8 @@ protected:
         for (int p = 1; p <= pages; ++p) {
             const std::string next = p < pages ? "/page" + std::to_string(p + 1) : "";
             const std::string target = p == 1 ? "/search" : "/page" + std::to_string(p);
-            server.Serve(target, TestReply::Page(ResultPage((p - 1) * perPage + 1, perPage, hit,
-                                                            next)));
+            server.Serve(target,
+                         TestReply::Page(ResultPage((p - 1) * perPage + 1, perPage, hit, next)));
         }
     }
 
@@ -118,23 +118,22 @@ TEST_P(SearchLimitTest, ComparesEntriesUpToAndIncludingTheLimit) {
     EXPECT_EQ(static_cast<int>(server.Requests().size()), c.requests);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Limits, SearchLimitTest,
-    testing::Values(
-        // A hit on the first page.
-        LimitCase{20, 1, 10, 3, "No. 3", "1", "OK! Found", 1},
-        // Numbered across pages: third entry of the second page.
-        LimitCase{20, 3, 10, 13, "No. 13", "2", "OK! Found", 2},
-        // The entry numbered as the limit is compared, the next one is not.
-        LimitCase{20, 3, 10, 20, "No. 20", "2", "OK! Found", 2},
-        LimitCase{20, 3, 10, 21, "Not Found", "2", "Search Completed!", 2},
-        // Limit 1: only the first entry of the first page.
-        LimitCase{1, 2, 10, 2, "Not Found", "1", "Search Completed!", 1},
-        // Limit 0: the first page is fetched, no entry is compared.
-        LimitCase{0, 2, 10, 1, "Not Found", "", "Search Completed!", 1},
-        // The links run out; the last page of the chain is examined.
-        LimitCase{200, 3, 10, 0, "Not Found", "3", "Search Completed!", 3},
-        LimitCase{200, 3, 10, 30, "No. 30", "3", "OK! Found", 3}));
+INSTANTIATE_TEST_SUITE_P(Limits, SearchLimitTest,
+                         testing::Values(
+                             // A hit on the first page.
+                             LimitCase{20, 1, 10, 3, "No. 3", "1", "OK! Found", 1},
+                             // Numbered across pages: third entry of the second page.
+                             LimitCase{20, 3, 10, 13, "No. 13", "2", "OK! Found", 2},
+                             // The entry numbered as the limit is compared, the next one is not.
+                             LimitCase{20, 3, 10, 20, "No. 20", "2", "OK! Found", 2},
+                             LimitCase{20, 3, 10, 21, "Not Found", "2", "Search Completed!", 2},
+                             // Limit 1: only the first entry of the first page.
+                             LimitCase{1, 2, 10, 2, "Not Found", "1", "Search Completed!", 1},
+                             // Limit 0: the first page is fetched, no entry is compared.
+                             LimitCase{0, 2, 10, 1, "Not Found", "", "Search Completed!", 1},
+                             // The links run out; the last page of the chain is examined.
+                             LimitCase{200, 3, 10, 0, "Not Found", "3", "Search Completed!", 3},
+                             LimitCase{200, 3, 10, 30, "No. 30", "3", "OK! Found", 3}));
 
 TEST_F(SearchThreadTest, AHitKeepsTheAddressOfThePageItWasFoundOn) {
     ServeChain(2, 10, 12);
@@ -172,8 +171,7 @@ TEST_F(SearchThreadTest, APageWithoutEntriesLeadsOnAndTheNumberingGoesOn) {
 TEST_F(SearchThreadTest, NextLinksAreCompletedWithTheHomeUrlOrCutToTheirSecondAddress) {
     const std::string second = server.Url("/page3");
     server.Serve("/search", TestReply::Page(ResultPage(1, 2, 0, "/page2")));
-    server.Serve("/page2",
-                 TestReply::Page(ResultPage(3, 2, 0, server.Url("/go?to=") + second)));
+    server.Serve("/page2", TestReply::Page(ResultPage(3, 2, 0, server.Url("/go?to=") + second)));
     server.Serve("/page3", TestReply::Page(ResultPage(5, 2, 6)));
     AddEngine();
     RunSearch();
@@ -213,7 +211,8 @@ class SearchFailureTest : public SearchThreadTest,
 TEST_P(SearchFailureTest, AFailureEndsTheSearchByThePageItHappenedOn) {
     const FailureCase& c = GetParam();
     ServeChain(3, 2, 0);
-    const std::string target = c.failingPage == 1 ? "/search" : "/page" + std::to_string(c.failingPage);
+    const std::string target =
+        c.failingPage == 1 ? "/search" : "/page" + std::to_string(c.failingPage);
     server.Serve(target, TestReply::Status("HTTP/1.1 500 Internal Server Error", "oops"));
     AddEngine();
     RunSearch();
@@ -221,11 +220,11 @@ TEST_P(SearchFailureTest, AFailureEndsTheSearchByThePageItHappenedOn) {
     EXPECT_EQ(Field(0, TEngineRow::Status), c.status) << c.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Failures, SearchFailureTest,
-    testing::Values(FailureCase{"first page", 1, "", "Sorry! Connect Error"},
-                    FailureCase{"second page", 2, "", "Sorry! Connect Error"},
-                    FailureCase{"third page", 3, "Not Found", "Search Completed!"}));
+INSTANTIATE_TEST_SUITE_P(Failures, SearchFailureTest,
+                         testing::Values(FailureCase{"first page", 1, "", "Sorry! Connect Error"},
+                                         FailureCase{"second page", 2, "", "Sorry! Connect Error"},
+                                         FailureCase{"third page", 3, "Not Found",
+                                                     "Search Completed!"}));
 
 TEST_F(SearchThreadTest, AnUnreachableOrHttpsEngineShowsConnectError) {
     int refusedPort = 0;
@@ -235,8 +234,9 @@ TEST_F(SearchThreadTest, AnUnreachableOrHttpsEngineShowsConnectError) {
     }
     window.AddEngine("Gone", "http://127.0.0.1:" + std::to_string(refusedPort) + "/?q=", kListTag,
                      kNextTag, "http://127.0.0.1/");
-    window.AddEngine("Secure", "https://127.0.0.1:" + std::to_string(server.Port()) + "/?q=",
-                     kListTag, kNextTag, "https://127.0.0.1/");
+    window.AddEngine("Secure",
+                     "https://127.0.0.1:" + std::to_string(server.Port()) + "/?q=", kListTag,
+                     kNextTag, "https://127.0.0.1/");
     RunSearch();
     for (int row = 0; row < 2; ++row) {
         ExpectRow(row, "", "", "Sorry! Connect Error");

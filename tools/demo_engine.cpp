@@ -37,12 +37,13 @@ std::string ResultPage(int page) {
     for (int i = 1; i <= kEntriesPerPage; ++i) {
         const int n = (page - 1) * kEntriesPerPage + i;
         const std::string site = SiteOfEntry(n);
-        html += "<li><a href=\"http://" + site + "/\">Result " + std::to_string(n) + "</a> http://" +
-                site + "/ - a page about your keywords</li>\r\n";
+        html += "<li><a href=\"http://" + site + "/\">Result " + std::to_string(n) +
+                "</a> http://" + site + "/ - a page about your keywords</li>\r\n";
     }
     html += "</ol>\r\n";
     if (page < kPages) {
-        html += "<p><a href=\"/results?page=" + std::to_string(page + 1) + "\">Next page</a></p>\r\n";
+        html +=
+            "<p><a href=\"/results?page=" + std::to_string(page + 1) + "\">Next page</a></p>\r\n";
     }
     return html + "</body></html>\r\n";
 }

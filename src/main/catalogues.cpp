@@ -43,7 +43,9 @@ void LoadCatalogueRows(const std::string& file, const NameList& names, const cha
 
 } // namespace
 
-std::string EnginesFileIn(const std::string& directory) { return directory + kEnginesFileName; }
+std::string EnginesFileIn(const std::string& directory) {
+    return directory + kEnginesFileName;
+}
 
 std::string CustomEnginesFileIn(const std::string& directory) {
     return directory + kCustomEnginesFileName;

@@ -36,9 +36,9 @@ void SetUpRow(SearchWindow& window, int row, const std::string& keywords) {
     const std::string nextEnd = GetEngineField(rows, row, 5, 8);
     const std::string url = GetEngineField(rows, row, 4, 0) + keywords;
 
-    auto worker = std::make_unique<TSearchThread>(
-        window, url, PageTextSlot{&pageTexts, row}, row, resultStart, itemStart, resultField3,
-        resultEnd, nextStart, nextKeyword, nextEnd);
+    auto worker = std::make_unique<TSearchThread>(window, url, PageTextSlot{&pageTexts, row}, row,
+                                                  resultStart, itemStart, resultField3, resultEnd,
+                                                  nextStart, nextKeyword, nextEnd);
     ForgetWorkerWhenEnded(window, *worker);
     TSearchThread*& slot = window.SearchThreads().at(static_cast<std::size_t>(row));
     slot = worker.get();

@@ -17,8 +17,8 @@ bool Contains(const std::string& upperText, const char* upperNeedle) {
 
 TSearchThread::TSearchThread(SearchWindow& window, std::string URL, PageTextSlot pageText,
                              int rowIndex, std::string resultStart, std::string itemStart,
-                             std::string resultField3, std::string resultEnd,
-                             std::string nextStart, std::string nextKeyword, std::string nextEnd)
+                             std::string resultField3, std::string resultEnd, std::string nextStart,
+                             std::string nextKeyword, std::string nextEnd)
     : TThread(true)
     , window_(&window)
     , URL_(std::move(URL))

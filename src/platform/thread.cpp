@@ -1,8 +1,8 @@
 #include "platform/thread.h"
 
 #include <stdexcept>
-#include <thread>
 #include <sys/resource.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {

@@ -3,10 +3,10 @@
 #include "platform/application.h"
 
 #include <QSocketNotifier>
-#include <sys/eventfd.h>
-#include <unistd.h>
 #include <cstdint>
 #include <stdexcept>
+#include <sys/eventfd.h>
+#include <unistd.h>
 
 namespace {
 

@@ -55,6 +55,6 @@ private:
     bool open_ = false;
     bool drainPosted_ = false;
     std::thread::id windowThread_;
-    int wakeDescriptor_ = -1;              // eventfd; written under the mutex
+    int wakeDescriptor_ = -1;                 // eventfd; written under the mutex
     QSocketNotifier* wakeNotifier_ = nullptr; // lives on the window thread
 };

@@ -24,9 +24,8 @@ public:
     }
 
     // Adds an engine row as the catalogues would load it.
-    int AddEngine(const std::string& name, const std::string& searchUrl,
-                  const std::string& listTag, const std::string& nextTag,
-                  const std::string& homeUrl);
+    int AddEngine(const std::string& name, const std::string& searchUrl, const std::string& listTag,
+                  const std::string& nextTag, const std::string& homeUrl);
     // True once no worker slot holds a worker.
     bool AllWorkersEnded() const;
 
