@@ -1,0 +1,325 @@
+#include "main/main_window.h"
+
+#include "main/engine_list.h"
+#include "platform/guarded_slot.h"
+#include "platform/jpeg_decoder.h"
+#include "platform/key_preview.h"
+#include "platform/report_view.h"
+#include "platform/spin_edit.h"
+#include "ui_TFm_Main.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QFont>
+#include <QImage>
+#include <QPixmap>
+#include <QScreen>
+#include <QTabBar>
+
+// The pictures are compiled into this static library; a static library's
+// resources must be registered by hand.
+static void RegisterResources() {
+    Q_INIT_RESOURCE(quillmark);
+}
+
+// The windows ask for "MS Sans Serif", which Linux lacks; prefer faces of
+// about its width over the system's default sans face.
+static void RegisterFontSubstitutes() {
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                                QStringLiteral("Nimbus Sans"), QStringLiteral("Arial")});
+}
+
+namespace {
+
+constexpr int WindowWidth = 615;
+constexpr int WindowHeight = 394;
+constexpr int PictureSize = 16;
+
+// Title bar: system menu, minimise and close; no maximise, and no resizing.
+constexpr Qt::WindowFlags WindowFlags = Qt::Window | Qt::WindowTitleHint |
+                                        Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                                        Qt::WindowCloseButtonHint;
+
+// The files of the image list's used slots; the others stay blank.
+QString ImageFile(int index) {
+    switch (index) {
+    case 0:
+        return QStringLiteral(":/pictures/state_idle.png");
+    case 1:
+        return QStringLiteral(":/pictures/state_searching.png");
+    case 3:
+        return QStringLiteral(":/pictures/state_failed.png");
+    case 12:
+        return QStringLiteral(":/pictures/records.png");
+    default:
+        return {};
+    }
+}
+
+QIcon BlankPicture() {
+    QPixmap blank(PictureSize, PictureSize);
+    blank.fill(Qt::transparent);
+    return QIcon(blank);
+}
+
+QPixmap DecodeBanner(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    const QByteArray bytes = file.readAll();
+    try {
+        const DecodedJpeg banner =
+            DecodeJpeg(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        const QImage image(banner.Rgb.data(), banner.Width, banner.Height,
+                           static_cast<qsizetype>(banner.RowBytes()), QImage::Format_RGB888);
+        return QPixmap::fromImage(image.copy());
+    } catch (const JpegError&) {
+        return {}; // decoration only: the strip stays plain
+    }
+}
+
+} // namespace
+
+TFm_Main::TFm_Main(QWidget* parent)
+    : QWidget(parent, WindowFlags)
+    , ui_(std::make_unique<Ui::TFm_Main>())
+    , engines_(new EngineList(this)) {
+    static const bool registered = (RegisterResources(), RegisterFontSubstitutes(), true);
+    (void)registered;
+    ui_->setupUi(this);
+    setFixedSize(WindowWidth, WindowHeight);
+    for (QLabel* label : {ui_->Label1, ui_->Label2, ui_->Label3, ui_->Label4}) {
+        label->adjustSize();
+    }
+    LoadPictures();
+    LoadBanner();
+    SetUpLists();
+    BindHandlers();
+    Guarded([this] { FormCreate(); })();
+}
+
+TFm_Main::~TFm_Main() = default;
+
+void TFm_Main::LoadPictures() {
+    QIcon icon;
+    for (const int size : {16, 32, 48}) {
+        icon.addFile(QStringLiteral(":/pictures/quillmark_%1.png").arg(size), QSize(size, size));
+    }
+    setWindowIcon(icon);
+
+    for (int index = 0; index < ImageCount; ++index) {
+        const QString file = ImageFile(index);
+        imageList2_[static_cast<std::size_t>(index)] =
+            file.isEmpty() ? BlankPicture() : QIcon(file);
+    }
+    ui_->Tab_htm->setTabIcon(0, ImageList2(RunSearchTabImage));
+    ui_->Tab_htm->setTabIcon(1, ImageList2(RecordsTabImage));
+    ui_->Tab_htm->tabBar()->setFocusPolicy(Qt::NoFocus);
+    SetGoGlyph(ui_->Pic_Run);
+}
+
+void TFm_Main::LoadBanner() {
+    ui_->Image1->setPixmap(DecodeBanner(QStringLiteral(":/banner.jpg")));
+}
+
+void TFm_Main::SetUpLists() {
+    engines_->SetIconProvider([this](int index) { return QVariant(ImageList2(index)); });
+    ui_->LstV_eng->setModel(engines_);
+    SetUpReportView(ui_->LstV_eng);
+    SetColumnWidths(ui_->LstV_eng, {240, 80, 70, 175});
+    SetUpReportView(ui_->LstV_records);
+    SetColumnWidths(ui_->LstV_records, {90, 90, 160, 80, 100});
+}
+
+void TFm_Main::BindHandlers() {
+    const std::pair<QAbstractButton*, void (TFm_Main::*)()> clicks[] = {
+        {ui_->Sbt_Go, &TFm_Main::Sbt_GoClick},
+        {ui_->Sbt_sall, &TFm_Main::Sbt_sallClick},
+        {ui_->Sbt_snone, &TFm_Main::Sbt_snoneClick},
+        {ui_->Sbt_add, &TFm_Main::Sbt_addClick},
+        {ui_->Sbt_del, &TFm_Main::Sbt_delClick},
+        {ui_->Sbt_edt, &TFm_Main::Sbt_edtClick},
+        {ui_->Sbt_save, &TFm_Main::Sbt_saveClick},
+        {ui_->Sbt_downdata, &TFm_Main::Sbt_downdataClick},
+        {ui_->RdB_line, &TFm_Main::RdB_lineClick},
+        {ui_->RdB_page, &TFm_Main::RdB_pageClick},
+        {ui_->SpeedButton15, &TFm_Main::SpeedButton15Click},
+        {ui_->SpeedButton14, &TFm_Main::SpeedButton14Click},
+        {ui_->SpeedButton12, &TFm_Main::SpeedButton12Click},
+        {ui_->SpeedButton17, &TFm_Main::SpeedButton17Click},
+        {ui_->SpeedButton2, &TFm_Main::SpeedButton2Click},
+        {ui_->SpeedButton13, &TFm_Main::SpeedButton13Click},
+    };
+    for (const auto& [button, handler] : clicks) {
+        connect(button, &QAbstractButton::clicked, this,
+                Guarded([this, handler = handler] { (this->*handler)(); }));
+    }
+    connect(ui_->Edt_area, &TSpinEdit::Exit, this, Guarded([this] { Edt_areaExit(); }));
+    new KeyPreview(this, [this](int key, Qt::KeyboardModifiers shift) {
+        Guarded([this, key, shift] { FormKeyDown(key, shift); })();
+    });
+}
+
+QIcon TFm_Main::ImageList2(int index) const {
+    if (index < 0 || index >= ImageCount) {
+        return {};
+    }
+    return imageList2_[static_cast<std::size_t>(index)];
+}
+
+void TFm_Main::SetGoGlyph(const QLabel* picture) {
+    ui_->Sbt_Go->setIcon(QIcon(picture->pixmap()));
+}
+
+void TFm_Main::closeEvent(QCloseEvent* event) {
+    bool canClose = true;
+    Guarded([this, &canClose] { FormCloseQuery(canClose); })();
+    if (canClose) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void TFm_Main::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (placed_) {
+        return;
+    }
+    placed_ = true;
+    if (const QScreen* desktop = screen()) {
+        const QPoint centre = desktop->availableGeometry().center();
+        move(centre.x() - width() / 2, centre.y() - height() / 2);
+    }
+}
+
+QFrame* TFm_Main::Panel2() const {
+    return ui_->Panel2;
+}
+QLabel* TFm_Main::Image1() const {
+    return ui_->Image1;
+}
+QLabel* TFm_Main::Pic_Run() const {
+    return ui_->Pic_Run;
+}
+QLabel* TFm_Main::Pic_stop() const {
+    return ui_->Pic_stop;
+}
+QTabWidget* TFm_Main::Tab_htm() const {
+    return ui_->Tab_htm;
+}
+QWidget* TFm_Main::TabSheet1() const {
+    return ui_->TabSheet1;
+}
+QLabel* TFm_Main::Label1() const {
+    return ui_->Label1;
+}
+QLineEdit* TFm_Main::Edt_URL() const {
+    return ui_->Edt_URL;
+}
+QLabel* TFm_Main::Label2() const {
+    return ui_->Label2;
+}
+QLineEdit* TFm_Main::Edt_KW() const {
+    return ui_->Edt_KW;
+}
+QLabel* TFm_Main::Label3() const {
+    return ui_->Label3;
+}
+TSpinEdit* TFm_Main::Edt_area() const {
+    return ui_->Edt_area;
+}
+QToolButton* TFm_Main::Sbt_Go() const {
+    return ui_->Sbt_Go;
+}
+QToolButton* TFm_Main::Sbt_sall() const {
+    return ui_->Sbt_sall;
+}
+QToolButton* TFm_Main::Sbt_snone() const {
+    return ui_->Sbt_snone;
+}
+QToolButton* TFm_Main::Sbt_add() const {
+    return ui_->Sbt_add;
+}
+QToolButton* TFm_Main::Sbt_del() const {
+    return ui_->Sbt_del;
+}
+QToolButton* TFm_Main::Sbt_edt() const {
+    return ui_->Sbt_edt;
+}
+QToolButton* TFm_Main::Sbt_save() const {
+    return ui_->Sbt_save;
+}
+QToolButton* TFm_Main::Sbt_downdata() const {
+    return ui_->Sbt_downdata;
+}
+QRadioButton* TFm_Main::RdB_line() const {
+    return ui_->RdB_line;
+}
+QRadioButton* TFm_Main::RdB_page() const {
+    return ui_->RdB_page;
+}
+QTreeView* TFm_Main::LstV_eng() const {
+    return ui_->LstV_eng;
+}
+QWidget* TFm_Main::TabSheet3() const {
+    return ui_->TabSheet3;
+}
+QLabel* TFm_Main::Label4() const {
+    return ui_->Label4;
+}
+QToolButton* TFm_Main::SpeedButton15() const {
+    return ui_->SpeedButton15;
+}
+QToolButton* TFm_Main::SpeedButton14() const {
+    return ui_->SpeedButton14;
+}
+QToolButton* TFm_Main::SpeedButton12() const {
+    return ui_->SpeedButton12;
+}
+QTreeWidget* TFm_Main::LstV_records() const {
+    return ui_->LstV_records;
+}
+QFrame* TFm_Main::Panel1() const {
+    return ui_->Panel1;
+}
+QToolButton* TFm_Main::SpeedButton17() const {
+    return ui_->SpeedButton17;
+}
+QToolButton* TFm_Main::SpeedButton2() const {
+    return ui_->SpeedButton2;
+}
+QToolButton* TFm_Main::SpeedButton13() const {
+    return ui_->SpeedButton13;
+}
+
+void TFm_Main::FormCreate() {}
+void TFm_Main::FormCloseQuery(bool&) {}
+void TFm_Main::FormKeyDown(int, Qt::KeyboardModifiers) {}
+void TFm_Main::Sbt_GoClick() {}
+void TFm_Main::Sbt_sallClick() {}
+void TFm_Main::Sbt_snoneClick() {}
+void TFm_Main::Sbt_addClick() {}
+void TFm_Main::Sbt_delClick() {}
+void TFm_Main::Sbt_edtClick() {}
+void TFm_Main::Sbt_saveClick() {}
+void TFm_Main::Sbt_downdataClick() {}
+void TFm_Main::Edt_areaExit() {}
+void TFm_Main::RdB_lineClick() {}
+void TFm_Main::RdB_pageClick() {}
+void TFm_Main::SpeedButton15Click() {}
+void TFm_Main::SpeedButton14Click() {}
+void TFm_Main::SpeedButton12Click() {}
+void TFm_Main::SpeedButton17Click() {}
+void TFm_Main::SpeedButton2Click() {}
+void TFm_Main::SpeedButton13Click() {}
+void TFm_Main::SpeedButton4Click() {}
+void TFm_Main::IdHtp_getnewSuccess() {}
+void TFm_Main::IdHtp_getnewAboutToSend() {}
+void TFm_Main::IdHtp_getnewFailure() {}
+void TFm_Main::Cbx_SURLClick() {}
+void TFm_Main::Button3Click() {}
+void TFm_Main::Button4Click() {}
+void TFm_Main::Button1Click() {}

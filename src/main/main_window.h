@@ -1,0 +1,129 @@
+#pragma once
+
+#include <QIcon>
+#include <QWidget>
+#include <array>
+#include <memory>
+
+class EngineList;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QTabWidget;
+class QToolButton;
+class QTreeView;
+class QTreeWidget;
+class TSpinEdit;
+
+namespace Ui {
+class TFm_Main;
+}
+
+// The main window: its layout comes from resources/TFm_Main.ui; its methods
+// are the handlers bound to the controls' events. Every handler runs behind
+// the guard of platform/guarded_slot.h.
+class TFm_Main final : public QWidget {
+    Q_OBJECT
+
+public:
+    // Slots of the image list `ImageList2`; the state pictures of the engine
+    // rows and the tab pictures are taken from it.
+    static constexpr int ImageCount = 13;
+    static constexpr int RunSearchTabImage = 1;
+    static constexpr int RecordsTabImage = 12;
+
+    // Builds the controls, then runs FormCreate.
+    explicit TFm_Main(QWidget* parent = nullptr);
+    ~TFm_Main() override;
+
+    // The controls, named as in the layout.
+    QFrame* Panel2() const;
+    QLabel* Image1() const;
+    QLabel* Pic_Run() const;
+    QLabel* Pic_stop() const;
+    QTabWidget* Tab_htm() const;
+    QWidget* TabSheet1() const;
+    QLabel* Label1() const;
+    QLineEdit* Edt_URL() const;
+    QLabel* Label2() const;
+    QLineEdit* Edt_KW() const;
+    QLabel* Label3() const;
+    TSpinEdit* Edt_area() const;
+    QToolButton* Sbt_Go() const;
+    QToolButton* Sbt_sall() const;
+    QToolButton* Sbt_snone() const;
+    QToolButton* Sbt_add() const;
+    QToolButton* Sbt_del() const;
+    QToolButton* Sbt_edt() const;
+    QToolButton* Sbt_save() const;
+    QToolButton* Sbt_downdata() const;
+    QRadioButton* RdB_line() const;
+    QRadioButton* RdB_page() const;
+    QTreeView* LstV_eng() const;
+    QWidget* TabSheet3() const;
+    QLabel* Label4() const;
+    QToolButton* SpeedButton15() const;
+    QToolButton* SpeedButton14() const;
+    QToolButton* SpeedButton12() const;
+    QTreeWidget* LstV_records() const;
+    QFrame* Panel1() const;
+    QToolButton* SpeedButton17() const;
+    QToolButton* SpeedButton2() const;
+    QToolButton* SpeedButton13() const;
+
+    // The rows of `LstV_eng`; the list shows them with ImageList2's pictures.
+    EngineList& Engines() const { return *engines_; }
+    // A picture of `ImageList2`; a null icon past its last slot.
+    QIcon ImageList2(int index) const;
+    // Sets the glyph of `Sbt_Go` to the picture that `Pic_Run` or `Pic_stop`
+    // holds.
+    void SetGoGlyph(const QLabel* picture);
+
+    // Handlers bound to the window's and the controls' events.
+    void FormCreate();
+    void FormCloseQuery(bool& canClose);
+    void FormKeyDown(int key, Qt::KeyboardModifiers shift);
+    void Sbt_GoClick();
+    void Sbt_sallClick();
+    void Sbt_snoneClick();
+    void Sbt_addClick();
+    void Sbt_delClick();
+    void Sbt_edtClick();
+    void Sbt_saveClick();
+    void Sbt_downdataClick();
+    void Edt_areaExit();
+    void RdB_lineClick();
+    void RdB_pageClick();
+    void SpeedButton15Click();
+    void SpeedButton14Click();
+    void SpeedButton12Click();
+    void SpeedButton17Click();
+    void SpeedButton2Click();
+    void SpeedButton13Click();
+
+    // Handlers of the window class that no control or event invokes.
+    void SpeedButton4Click();
+    void IdHtp_getnewSuccess();
+    void IdHtp_getnewAboutToSend();
+    void IdHtp_getnewFailure();
+    void Cbx_SURLClick();
+    void Button3Click();
+    void Button4Click();
+    void Button1Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void LoadPictures();
+    void LoadBanner();
+    void SetUpLists();
+    void BindHandlers();
+
+    std::unique_ptr<Ui::TFm_Main> ui_;
+    EngineList* engines_;
+    std::array<QIcon, ImageCount> imageList2_;
+    bool placed_ = false;
+};

@@ -1,0 +1,18 @@
+// Entry point of the widget tests: a QApplication on the offscreen platform
+// (no display needed), with the bridge to the window thread open.
+#include "platform/window_bridge.h"
+
+#include <QApplication>
+#include <QStandardPaths>
+#include <gtest/gtest.h>
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    WindowBridge::Open();
+    const int result = RUN_ALL_TESTS();
+    WindowBridge::CloseCurrent();
+    return result;
+}

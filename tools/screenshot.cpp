@@ -1,0 +1,68 @@
+// Renders the main window offscreen into a PNG, with a few sample engine rows
+// in each state, to check the layout by eye.
+//     quillmark_screenshot OUT.png [PAGE]     PAGE 0 "Run Search", 1 "Records"
+#include "main/engine_list.h"
+#include "main/main_window.h"
+#include "platform/application.h"
+
+#include <QApplication>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+void AddSampleRows(TFm_Main& window) {
+    EngineList& engines = window.Engines();
+    const struct {
+        const char* name;
+        const char* ordination;
+        const char* pages;
+        const char* status;
+        int image;
+    } samples[] = {
+        {"Example Search", "No. 7", "1", "OK! Found", 0},
+        {"Another Engine", "", "2", "Searching ... ", 1},
+        {"Third Engine", "N/A", " ", "Sorry! Connect Error", 3},
+        {"Fourth Engine", "N/A", " ", "Ready", 0},
+    };
+    for (const auto& sample : samples) {
+        const int row = engines.Add(sample.name);
+        engines.SetField(row, 0, sample.ordination);
+        engines.SetField(row, 1, sample.pages);
+        engines.SetField(row, 2, sample.status);
+        engines.SetImageIndex(row, sample.image);
+    }
+    engines.SetChecked(3, false);
+
+    auto* record =
+        new QTreeWidgetItem(window.LstV_records(), {"1/2/2024 9:05:01 AM", "rank watch",
+                                                    "example.org", "Example Search", "No. 7"});
+    record->setFlags(record->flags() | Qt::ItemIsUserCheckable | Qt::ItemIsEditable);
+    record->setCheckState(0, Qt::Unchecked);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s OUT.png [PAGE]\n", argv[0]);
+        return 2;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    Application->SetTitle("Tavrello");
+    TFm_Main window;
+    AddSampleRows(window);
+    window.Tab_htm()->setCurrentIndex(argc > 2 ? std::atoi(argv[2]) : 0);
+    window.show();
+    QApplication::processEvents();
+    if (!window.grab().save(QString::fromLocal8Bit(argv[1]))) {
+        std::fprintf(stderr, "cannot write %s\n", argv[1]);
+        return 1;
+    }
+    return 0;
+}
