@@ -1,16 +1,39 @@
+// The program's main block.
+#include "main/main_window.h"
+#include "neweng.h"
 #include "platform/application.h"
 #include "platform/qt_message_box.h"
-#include "platform/window_bridge.h"
+#include "update.h"
 
 #include <QApplication>
+#include <memory>
 
-int main(int argc, char* argv[]) {
+namespace {
+
+int ProgramMain(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QtMessageBoxBackend messageBoxes;
     SetMessageBoxBackend(&messageBoxes);
     Application->SetTitle("Tavrello");
-    WindowBridge::Open();
+
+    auto Fm_Main = std::make_unique<TFm_Main>();
+    auto Fm_engdata = std::make_unique<TFm_engdata>();
+    auto FM_Update = std::make_unique<TFM_Update>();
+
+    Fm_Main->show();
     Application->Run();
-    WindowBridge::CloseCurrent();
+
+    // The windows go before the application object; workers still running
+    // are not waited for.
+    FM_Update.reset();
+    Fm_engdata.reset();
+    Fm_Main.reset();
+    SetMessageBoxBackend(nullptr);
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    return ProgramMain(argc, argv);
 }

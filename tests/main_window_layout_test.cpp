@@ -1,5 +1,6 @@
 #include "main/engine_list.h"
 #include "main/main_window.h"
+#include "main/record_list.h"
 #include "platform/spin_edit.h"
 
 #include <QApplication>
@@ -12,7 +13,6 @@
 #include <QTest>
 #include <QToolButton>
 #include <QTreeView>
-#include <QTreeWidget>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -20,7 +20,7 @@ namespace {
 
 class MainWindowLayoutTest : public testing::Test {
 protected:
-    void SetUp() override { window_ = std::make_unique<TFm_Main>(); }
+    void SetUp() override { window_ = std::make_unique<TFm_Main>(std::string(QM_DATA_DIR) + "/"); }
 
     QWidget* Control(const char* name) const {
         return window_->findChild<QWidget*>(QString::fromLatin1(name));
@@ -227,12 +227,12 @@ TEST_F(MainWindowLayoutTest, EngineListShowsTheRowsInFixedColumns) {
 }
 
 TEST_F(MainWindowLayoutTest, RecordsListEditsOnlyTheDateInPlace) {
-    QTreeWidget* list = window_->LstV_records();
+    QTreeView* list = window_->LstV_records();
     const char* headers[] = {"Date", "KeyWords", "URL", "Engines", "Position"};
     const int widths[] = {90, 90, 160, 80, 100};
-    ASSERT_EQ(list->columnCount(), 5);
+    ASSERT_EQ(list->model()->columnCount(), 5);
     for (int column = 0; column < 5; ++column) {
-        EXPECT_EQ(list->headerItem()->text(column), headers[column]);
+        EXPECT_EQ(list->model()->headerData(column, Qt::Horizontal).toString(), headers[column]);
         EXPECT_EQ(list->header()->sectionSize(column), widths[column]) << column;
     }
     EXPECT_EQ(list->selectionBehavior(), QAbstractItemView::SelectRows);
@@ -240,11 +240,13 @@ TEST_F(MainWindowLayoutTest, RecordsListEditsOnlyTheDateInPlace) {
     EXPECT_TRUE(list->editTriggers().testFlag(QAbstractItemView::EditKeyPressed));
 
     window_->show();
-    auto* item = new QTreeWidgetItem(list, {"1/2/2024 9:05:01 AM", "kw", "url", "Engine", "No. 1"});
-    item->setFlags(item->flags() | Qt::ItemIsEditable | Qt::ItemIsUserCheckable);
-    list->editItem(item, 1);
+    TRecordRow record;
+    record.Caption = "1/2/2024 9:05:01 AM";
+    record.SubItems = {"kw", "url", "Engine", "No. 1"};
+    window_->Records().SetRows({record});
+    list->edit(list->model()->index(0, 1));
     EXPECT_EQ(list->viewport()->findChild<QLineEdit*>(), nullptr);
-    list->editItem(item, 0);
+    list->edit(list->model()->index(0, 0));
     EXPECT_NE(list->viewport()->findChild<QLineEdit*>(), nullptr);
 }
 

@@ -3,11 +3,11 @@
 //     quillmark_screenshot OUT.png [PAGE]     PAGE 0 "Run Search", 1 "Records"
 #include "main/engine_list.h"
 #include "main/main_window.h"
+#include "main/record_list.h"
 #include "platform/application.h"
 
 #include <QApplication>
 #include <QTabWidget>
-#include <QTreeWidget>
 #include <cstdio>
 #include <cstdlib>
 
@@ -36,11 +36,10 @@ void AddSampleRows(TFm_Main& window) {
     }
     engines.SetChecked(3, false);
 
-    auto* record =
-        new QTreeWidgetItem(window.LstV_records(), {"1/2/2024 9:05:01 AM", "rank watch",
-                                                    "example.org", "Example Search", "No. 7"});
-    record->setFlags(record->flags() | Qt::ItemIsUserCheckable | Qt::ItemIsEditable);
-    record->setCheckState(0, Qt::Unchecked);
+    TRecordRow record;
+    record.Caption = "12/10/2026 8:20:44 AM";
+    record.SubItems = {"rank watch", "example.org", "Example Search", "No. 7"};
+    window.Records().SetRows({record});
 }
 
 } // namespace

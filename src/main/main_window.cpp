@@ -1,11 +1,13 @@
 #include "main/main_window.h"
 
 #include "main/engine_list.h"
+#include "main/record_list.h"
 #include "platform/guarded_slot.h"
 #include "platform/jpeg_decoder.h"
 #include "platform/key_preview.h"
 #include "platform/report_view.h"
 #include "platform/spin_edit.h"
+#include "platform/window_bridge.h"
 #include "ui_TFm_Main.h"
 
 #include <QCloseEvent>
@@ -82,10 +84,13 @@ QPixmap DecodeBanner(const QString& path) {
 
 } // namespace
 
-TFm_Main::TFm_Main(QWidget* parent)
+TFm_Main::TFm_Main(std::string programDirectory, QWidget* parent)
     : QWidget(parent, WindowFlags)
+    , bridge_(WindowBridge::Open())
     , ui_(std::make_unique<Ui::TFm_Main>())
-    , engines_(new EngineList(this)) {
+    , engines_(new EngineList(this))
+    , records_(new RecordList(this))
+    , programDirectory_(std::move(programDirectory)) {
     static const bool registered = (RegisterResources(), RegisterFontSubstitutes(), true);
     (void)registered;
     ui_->setupUi(this);
@@ -100,7 +105,11 @@ TFm_Main::TFm_Main(QWidget* parent)
     Guarded([this] { FormCreate(); })();
 }
 
-TFm_Main::~TFm_Main() = default;
+// Workers that still run must not reach the window once it is gone: their
+// later calls are dropped from here on.
+TFm_Main::~TFm_Main() {
+    bridge_->Close();
+}
 
 void TFm_Main::LoadPictures() {
     QIcon icon;
@@ -129,6 +138,7 @@ void TFm_Main::SetUpLists() {
     ui_->LstV_eng->setModel(engines_);
     SetUpReportView(ui_->LstV_eng);
     SetColumnWidths(ui_->LstV_eng, {240, 80, 70, 175});
+    ui_->LstV_records->setModel(records_);
     SetUpReportView(ui_->LstV_records);
     SetColumnWidths(ui_->LstV_records, {90, 90, 160, 80, 100});
 }
@@ -279,7 +289,7 @@ QToolButton* TFm_Main::SpeedButton14() const {
 QToolButton* TFm_Main::SpeedButton12() const {
     return ui_->SpeedButton12;
 }
-QTreeWidget* TFm_Main::LstV_records() const {
+QTreeView* TFm_Main::LstV_records() const {
     return ui_->LstV_records;
 }
 QFrame* TFm_Main::Panel1() const {
@@ -294,32 +304,3 @@ QToolButton* TFm_Main::SpeedButton2() const {
 QToolButton* TFm_Main::SpeedButton13() const {
     return ui_->SpeedButton13;
 }
-
-void TFm_Main::FormCreate() {}
-void TFm_Main::FormCloseQuery(bool&) {}
-void TFm_Main::FormKeyDown(int, Qt::KeyboardModifiers) {}
-void TFm_Main::Sbt_GoClick() {}
-void TFm_Main::Sbt_sallClick() {}
-void TFm_Main::Sbt_snoneClick() {}
-void TFm_Main::Sbt_addClick() {}
-void TFm_Main::Sbt_delClick() {}
-void TFm_Main::Sbt_edtClick() {}
-void TFm_Main::Sbt_saveClick() {}
-void TFm_Main::Sbt_downdataClick() {}
-void TFm_Main::Edt_areaExit() {}
-void TFm_Main::RdB_lineClick() {}
-void TFm_Main::RdB_pageClick() {}
-void TFm_Main::SpeedButton15Click() {}
-void TFm_Main::SpeedButton14Click() {}
-void TFm_Main::SpeedButton12Click() {}
-void TFm_Main::SpeedButton17Click() {}
-void TFm_Main::SpeedButton2Click() {}
-void TFm_Main::SpeedButton13Click() {}
-void TFm_Main::SpeedButton4Click() {}
-void TFm_Main::IdHtp_getnewSuccess() {}
-void TFm_Main::IdHtp_getnewAboutToSend() {}
-void TFm_Main::IdHtp_getnewFailure() {}
-void TFm_Main::Cbx_SURLClick() {}
-void TFm_Main::Button3Click() {}
-void TFm_Main::Button4Click() {}
-void TFm_Main::Button1Click() {}

@@ -1,11 +1,18 @@
 #pragma once
 
+#include "main/search_window.h"
+#include "platform/program_directory.h"
+
 #include <QIcon>
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <string>
+#include <vector>
 
 class EngineList;
+class RecordList;
+class WindowBridge;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -13,7 +20,6 @@ class QRadioButton;
 class QTabWidget;
 class QToolButton;
 class QTreeView;
-class QTreeWidget;
 class TSpinEdit;
 
 namespace Ui {
@@ -22,8 +28,10 @@ class TFm_Main;
 
 // The main window: its layout comes from resources/TFm_Main.ui; its methods
 // are the handlers bound to the controls' events. Every handler runs behind
-// the guard of platform/guarded_slot.h.
-class TFm_Main final : public QWidget {
+// the guard of platform/guarded_slot.h. It is also the window side of every
+// search: the workers reach it through its own window bridge, which closes
+// before the window goes, so no worker touches it afterwards.
+class TFm_Main final : public QWidget, public SearchWindow {
     Q_OBJECT
 
 public:
@@ -33,8 +41,9 @@ public:
     static constexpr int RunSearchTabImage = 1;
     static constexpr int RecordsTabImage = 12;
 
-    // Builds the controls, then runs FormCreate.
-    explicit TFm_Main(QWidget* parent = nullptr);
+    // Builds the controls, then runs FormCreate, which finds the catalogues
+    // in the program's directory (ending with its separator).
+    explicit TFm_Main(std::string programDirectory = ProgramDirectory(), QWidget* parent = nullptr);
     ~TFm_Main() override;
 
     // The controls, named as in the layout.
@@ -66,7 +75,7 @@ public:
     QToolButton* SpeedButton15() const;
     QToolButton* SpeedButton14() const;
     QToolButton* SpeedButton12() const;
-    QTreeWidget* LstV_records() const;
+    QTreeView* LstV_records() const;
     QFrame* Panel1() const;
     QToolButton* SpeedButton17() const;
     QToolButton* SpeedButton2() const;
@@ -74,6 +83,23 @@ public:
 
     // The rows of `LstV_eng`; the list shows them with ImageList2's pictures.
     EngineList& Engines() const { return *engines_; }
+    // The rows of `LstV_records`.
+    RecordList& Records() const { return *records_; }
+
+    // The unit's state for the whole run.
+    const std::string& EnginesFile() const { return enginesFile_; }
+    const std::string& CustomEnginesFile() const { return customEnginesFile_; }
+
+    // The window side of a search.
+    EngineList& EngineRows() override { return *engines_; }
+    std::vector<std::string>& PageTexts() override { return pageTexts_; }
+    std::vector<TSearchThread*>& SearchThreads() override { return searchThreads_; }
+    std::string SiteUrlText() override;
+    std::string KeywordsText() override;
+    int AreaValue() override;
+    void SetGoGlyphToRun() override;
+    void EnableSearchButtons() override;
+    void SetGoCaption(const std::string& caption) override;
     // A picture of `ImageList2`; a null icon past its last slot.
     QIcon ImageList2(int index) const;
     // Sets the glyph of `Sbt_Go` to the picture that `Pic_Run` or `Pic_stop`
@@ -121,9 +147,21 @@ private:
     void LoadBanner();
     void SetUpLists();
     void BindHandlers();
+    // Sbt_sall, Sbt_snone, Sbt_add, Sbt_del, Sbt_edt, Sbt_save, Sbt_downdata.
+    std::array<QToolButton*, 7> SearchButtons() const;
+    bool AnyEngineTicked() const;
+    // The highlighted row of LstV_eng, or -1.
+    int SelectedEngineRow() const;
 
+    std::shared_ptr<WindowBridge> bridge_;
     std::unique_ptr<Ui::TFm_Main> ui_;
     EngineList* engines_;
+    RecordList* records_;
+    std::string programDirectory_;
+    std::string enginesFile_;
+    std::string customEnginesFile_;
+    std::vector<std::string> pageTexts_;
+    std::vector<TSearchThread*> searchThreads_;
     std::array<QIcon, ImageCount> imageList2_;
     bool placed_ = false;
 };

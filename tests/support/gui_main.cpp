@@ -1,5 +1,6 @@
 // Entry point of the widget tests: a QApplication on the offscreen platform
 // (no display needed), with the bridge to the window thread open.
+#include "platform/application.h"
 #include "platform/window_bridge.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
+    Application->SetTitle("Tavrello");
     testing::InitGoogleTest(&argc, argv);
     WindowBridge::Open();
     const int result = RUN_ALL_TESTS();

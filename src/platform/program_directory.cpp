@@ -1,0 +1,7 @@
+#include "platform/program_directory.h"
+
+#include <QCoreApplication>
+
+std::string ProgramDirectory() {
+    return QCoreApplication::applicationDirPath().toLocal8Bit().toStdString() + "/";
+}
