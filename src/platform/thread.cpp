@@ -47,7 +47,16 @@ void TThread::Start() {
     if (started_) {
         throw std::logic_error("thread already started");
     }
-    std::thread([this] { Run(); }).detach();
+    ++running_;
+    try {
+        std::thread([this] {
+            Run();
+            --running_;
+        }).detach();
+    } catch (...) {
+        --running_;
+        throw;
+    }
     started_ = true;
 }
 

@@ -38,6 +38,10 @@ public:
     // Waits until a thread that is not free-on-terminate has ended.
     void WaitFor();
 
+    // How many thread bodies have started and not yet finished, across the
+    // process; nobody waits on it but tests that must outlast their workers.
+    static int RunningCount() { return running_.load(); }
+
     // Runs on the window thread after the body has returned.
     std::function<void(TThread*)> OnTerminate;
 
@@ -54,6 +58,8 @@ private:
     void Run();
     void HandOverEnd();
     void SignalEnd();
+
+    static inline std::atomic<int> running_{0};
 
     std::shared_ptr<WindowBridge> bridge_;
     bool started_ = false;
