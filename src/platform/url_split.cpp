@@ -104,7 +104,9 @@ HttpUrl SplitHttpUrl(const std::string& url) {
         target = rest.substr(authorityEnd);
     }
     target = target.substr(0, target.find('#'));
-    parts.target =
-        (target.empty() || target.front() != '/') ? "/" + std::string(target) : std::string(target);
+    if (target.empty() || target.front() != '/') {
+        parts.target.push_back('/');
+    }
+    parts.target.append(target);
     return parts;
 }
