@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QTimer>
 #include <algorithm>
 #include <benchmark/benchmark.h>
@@ -79,8 +80,9 @@ void SearchSideBySide(benchmark::State& state) {
         auto probe = std::make_unique<LatencyProbe>();
         probe->Arm();
         StartSearch(window);
+        QEventLoop loop;
         while (!(window.AllWorkersEnded() && window.goCaption == "Go!")) {
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+            loop.processEvents(QEventLoop::WaitForMoreEvents); // sleeps until the bridge wakes it
         }
         probe->Stop();
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
@@ -93,6 +95,8 @@ void SearchSideBySide(benchmark::State& state) {
 }
 BENCHMARK(SearchSideBySide)
     ->Arg(1)
+    ->Arg(10)
+    ->Arg(25)
     ->Arg(50)
     ->Iterations(3)
     ->UseRealTime()

@@ -83,8 +83,10 @@ void WindowBridge::Close() {
         std::lock_guard lock(mutex_);
         open_ = false;
         dropped.swap(calls_);
+        for (WaitingCall* waiting : waiting_) {
+            waiting->signal.notify_one();
+        }
     }
-    finished_.notify_all();
     delete wakeNotifier_;
     wakeNotifier_ = nullptr;
     // The dropped calls are destroyed here, outside the lock.
@@ -121,21 +123,23 @@ bool WindowBridge::Synchronize(const std::function<void()>& call) {
         call();
         return true;
     }
-    auto done = std::make_shared<bool>(false);
-    const bool queued = Queue([this, &call, done] {
+    // Each waiting worker has a signal of its own, so that finishing one call
+    // wakes one worker, not all of them.
+    auto waiting = std::make_shared<WaitingCall>();
+    const bool queued = Queue([this, &call, waiting] {
         call();
-        {
-            std::lock_guard lock(mutex_);
-            *done = true;
-        }
-        finished_.notify_all();
+        std::lock_guard lock(mutex_);
+        waiting->done = true;
+        waiting->signal.notify_one();
     });
     if (!queued) {
         return false;
     }
     std::unique_lock lock(mutex_);
-    finished_.wait(lock, [&] { return *done || !open_; });
-    return *done;
+    waiting_.insert(waiting.get());
+    waiting->signal.wait(lock, [&] { return waiting->done || !open_; });
+    waiting_.erase(waiting.get());
+    return waiting->done;
 }
 
 void WindowBridge::Drain() {

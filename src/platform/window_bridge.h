@@ -6,6 +6,7 @@
 #include <memory>
 #include <mutex>
 #include <thread>
+#include <unordered_set>
 
 class QSocketNotifier;
 
@@ -49,8 +50,13 @@ private:
     void Wake();
     bool OnWindowThread() const { return std::this_thread::get_id() == windowThread_; }
 
+    struct WaitingCall {
+        std::condition_variable signal;
+        bool done = false;
+    };
+
     mutable std::mutex mutex_;
-    std::condition_variable finished_;
+    std::unordered_set<WaitingCall*> waiting_; // workers inside Synchronize
     std::deque<std::function<void()>> calls_;
     bool open_ = false;
     bool drainPosted_ = false;
