@@ -7,6 +7,7 @@
 #include "platform/spin_edit.h"
 #include "platform/thread.h"
 #include "support/fake_message_box.h"
+#include "support/serve_events.h"
 #include "support/temp_dir.h"
 #include "support/temp_home.h"
 #include "support/test_http_server.h"
@@ -71,25 +72,25 @@ protected:
 
     void Open() { window_ = std::make_unique<TFm_Main>(dir_.Path()); }
 
+    // Starts a search on engines whose pages take their time to come.
+    void StartSlowSearch(const std::vector<std::string>& paths, int delayMs) {
+        for (const std::string& path : paths) {
+            server_.Serve(
+                path, TestReply::SlowPage(ResultPage(5, 2), std::chrono::milliseconds(delayMs)));
+        }
+        WriteCatalogues(paths);
+        Open();
+        Type("www.mysite.example", "rank");
+        window_->Sbt_Go()->click();
+    }
+
     void Type(const std::string& url, const std::string& keywords) {
         window_->Edt_URL()->setText(QString::fromStdString(url));
         window_->Edt_KW()->setText(QString::fromStdString(keywords));
     }
 
-    template <class Condition> bool ServeUntil(Condition condition) {
-        QElapsedTimer timer;
-        timer.start();
-        while (!condition()) {
-            if (timer.elapsed() > 20000) {
-                return false;
-            }
-            QApplication::processEvents(QEventLoop::AllEvents, 5);
-        }
-        return true;
-    }
-
     bool ServeUntilIdle() {
-        return ServeUntil([this] { return window_->Sbt_Go()->text() == "Go!"; });
+        return ServeEventsUntil([this] { return window_->Sbt_Go()->text() == "Go!"; });
     }
 
     const std::string& Field(int row, int field) const {
@@ -186,8 +187,7 @@ TEST_F(MainWindowTest, GoChecksTheTicksFirstThenBothBoxes) {
 TEST_F(MainWindowTest, ASearchOfSeveralEnginesEndsWithTheirRowsAndGoComesBack) {
     server_.Serve("/a", TestReply::Page(ResultPage(10, 4)));
     server_.Serve("/b", TestReply::Page(ResultPage(10, 0)));
-    TestReply slow = TestReply::Page(ResultPage(10, 9));
-    slow.delay = std::chrono::milliseconds(200);
+    const TestReply slow = TestReply::SlowPage(ResultPage(10, 9), std::chrono::milliseconds(200));
     server_.Serve("/c", slow);
     WriteCatalogues({"/a", "/b", "/c"});
     Open();
@@ -226,8 +226,7 @@ TEST_F(MainWindowTest, AWorkerThatEndsAtOnceLeavesTheSearchRunningWhileOthersDo)
         TestHttpServer closed;
         refused = closed.Port();
     }
-    TestReply slow = TestReply::Page(ResultPage(5, 0));
-    slow.delay = std::chrono::milliseconds(300);
+    const TestReply slow = TestReply::SlowPage(ResultPage(5, 0), std::chrono::milliseconds(300));
     server_.Serve("/slow", slow);
     std::vector<std::string> paths(12, "/slow");
     WriteCatalogues(paths);
@@ -240,7 +239,8 @@ TEST_F(MainWindowTest, AWorkerThatEndsAtOnceLeavesTheSearchRunningWhileOthersDo)
     Open();
     Type("www.mysite.example", "rank");
     window_->Sbt_Go()->click();
-    ASSERT_TRUE(ServeUntil([this] { return Field(0, TEngineRow::Status) != "Searching ... "; }));
+    ASSERT_TRUE(
+        ServeEventsUntil([this] { return Field(0, TEngineRow::Status) != "Searching ... "; }));
     EXPECT_EQ(Field(0, TEngineRow::Status), "Sorry! Connect Error");
     EXPECT_EQ(window_->Sbt_Go()->text(), "Stop!");
     for (int row = 1; row < 12; ++row) {
@@ -251,14 +251,7 @@ TEST_F(MainWindowTest, AWorkerThatEndsAtOnceLeavesTheSearchRunningWhileOthersDo)
 }
 
 TEST_F(MainWindowTest, StopEndsTheRunningRowsAsCanceled) {
-    TestReply slow = TestReply::Page(ResultPage(5, 2));
-    slow.delay = std::chrono::milliseconds(300);
-    server_.Serve("/a", slow);
-    server_.Serve("/b", slow);
-    WriteCatalogues({"/a", "/b"});
-    Open();
-    Type("www.mysite.example", "rank");
-    window_->Sbt_Go()->click();
+    StartSlowSearch({"/a", "/b"}, 300);
     window_->Edt_URL()->clear(); // the boxes are not tested when stopping
     window_->Sbt_Go()->click();
     window_->Sbt_Go()->click(); // a second stop changes nothing more
@@ -272,13 +265,8 @@ TEST_F(MainWindowTest, StopEndsTheRunningRowsAsCanceled) {
 }
 
 TEST_F(MainWindowTest, StopWithNoRowTickedSaysSoAndStopsNothing) {
-    TestReply slow = TestReply::Page(ResultPage(5, 0));
-    slow.delay = std::chrono::milliseconds(200);
-    server_.Serve("/a", slow);
-    WriteCatalogues({"/a"});
-    Open();
-    Type("www.mysite.example", "rank");
-    window_->Sbt_Go()->click();
+    window_.reset();
+    StartSlowSearch({"/a"}, 200);
     window_->Engines().SetChecked(0, false);
     window_->Sbt_Go()->click();
     EXPECT_EQ(boxes_.Texts(),
@@ -288,14 +276,7 @@ TEST_F(MainWindowTest, StopWithNoRowTickedSaysSoAndStopsNothing) {
 }
 
 TEST_F(MainWindowTest, ClosingDuringASearchEndsTheProgramWithoutWaiting) {
-    TestReply slow = TestReply::Page(ResultPage(5, 0));
-    slow.delay = std::chrono::milliseconds(300);
-    server_.Serve("/a", slow);
-    server_.Serve("/b", slow);
-    WriteCatalogues({"/a", "/b"});
-    Open();
-    Type("www.mysite.example", "rank");
-    window_->Sbt_Go()->click();
+    StartSlowSearch({"/a", "/b"}, 300);
     QElapsedTimer timer;
     timer.start();
     EXPECT_TRUE(window_->close());
@@ -305,7 +286,7 @@ TEST_F(MainWindowTest, ClosingDuringASearchEndsTheProgramWithoutWaiting) {
     // The workers end on their own once their pages fail; none of them
     // reaches the window.
     server_.Stop();
-    EXPECT_TRUE(ServeUntil([] { return TThread::RunningCount() == 0; }));
+    EXPECT_TRUE(ServeEventsUntil([] { return TThread::RunningCount() == 0; }));
 }
 
 TEST_F(MainWindowTest, AnErrorInAHandlerReachesTheErrorBox) {

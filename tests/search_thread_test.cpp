@@ -1,6 +1,7 @@
 #include "main/search_launch.h"
 #include "main/search_thread.h"
 #include "support/fake_search_window.h"
+#include "support/serve_events.h"
 #include "support/test_http_server.h"
 
 #include <QCoreApplication>
@@ -60,15 +61,8 @@ protected:
     }
 
     bool ServeUntilIdle() {
-        QElapsedTimer timer;
-        timer.start();
-        while (!(window.AllWorkersEnded() && window.goCaption == "Go!")) {
-            if (timer.elapsed() > 20000) {
-                return false;
-            }
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        }
-        return true;
+        return ServeEventsUntil(
+            [this] { return window.AllWorkersEnded() && window.goCaption == "Go!"; });
     }
 
     std::vector<std::string> Targets() const {
@@ -244,8 +238,8 @@ TEST_F(SearchThreadTest, AnUnreachableOrHttpsEngineShowsConnectError) {
 }
 
 TEST_F(SearchThreadTest, AStopDuringTheFirstFetchEndsAfterItAsCanceled) {
-    TestReply slow = TestReply::Page(ResultPage(1, 5, 2, "/page2"));
-    slow.delay = std::chrono::milliseconds(300);
+    const TestReply slow =
+        TestReply::SlowPage(ResultPage(1, 5, 2, "/page2"), std::chrono::milliseconds(300));
     server.Serve("/search", slow);
     AddEngine();
     window.goCaption = "Stop!";
@@ -257,19 +251,14 @@ TEST_F(SearchThreadTest, AStopDuringTheFirstFetchEndsAfterItAsCanceled) {
 }
 
 TEST_F(SearchThreadTest, OnlyTheLastWorkerToEndBringsTheIdleControlsBack) {
-    TestReply slow = TestReply::Page(ResultPage(1, 5, 0));
-    slow.delay = std::chrono::milliseconds(300);
+    const TestReply slow = TestReply::SlowPage(ResultPage(1, 5, 0), std::chrono::milliseconds(300));
     server.Serve("/slow", slow);
     server.Serve("/search", TestReply::Page(ResultPage(1, 5, 0)));
     AddEngine("Quick");
     window.AddEngine("Slow", server.Url("/slow?q="), kListTag, kNextTag, server.Url("/"));
     window.goCaption = "Stop!";
     StartSearch(window);
-    QElapsedTimer timer;
-    timer.start();
-    while (Field(0, TEngineRow::Status) == "Searching ... " && timer.elapsed() < 10000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
+    ServeEventsUntil([this] { return Field(0, TEngineRow::Status) != "Searching ... "; });
     EXPECT_EQ(Field(0, TEngineRow::Status), "Search Completed!");
     EXPECT_EQ(Field(1, TEngineRow::Status), "Searching ... ");
     EXPECT_EQ(window.goCaption, "Stop!");

@@ -1,5 +1,6 @@
 #include "platform/thread.h"
 #include "platform/window_bridge.h"
+#include "support/serve_events.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -9,19 +10,6 @@
 #include <vector>
 
 namespace {
-
-// Serves the window thread's events until the condition holds (or 10 s pass).
-template <class Condition> bool ServeUntil(Condition condition) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > 10000) {
-            return false;
-        }
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    return true;
-}
 
 class Worker final : public TThread {
 public:
@@ -50,7 +38,7 @@ TEST(WindowBridge, QueuedCallsRunOnTheWindowThreadInOrder) {
     worker->SetFreeOnTerminate(true);
     worker->OnTerminate = [&](TThread*) { ended = true; };
     worker->Start();
-    ASSERT_TRUE(ServeUntil([&] { return ended; }));
+    ASSERT_TRUE(ServeEventsUntil([&] { return ended; }));
     ASSERT_EQ(seen.size(), 100u);
     for (int i = 0; i < 100; ++i) {
         EXPECT_EQ(seen[static_cast<std::size_t>(i)], i);
@@ -70,7 +58,7 @@ TEST(WindowBridge, SynchronizeGivesTheWindowStateOfThatMoment) {
     worker->SetFreeOnTerminate(true);
     worker->OnTerminate = [&](TThread*) { ended = true; };
     worker->Start();
-    ASSERT_TRUE(ServeUntil([&] { return ended; }));
+    ASSERT_TRUE(ServeEventsUntil([&] { return ended; }));
     EXPECT_EQ(read.load(), 7);
 }
 

@@ -158,6 +158,12 @@ TestReply TestReply::Status(std::string statusLine, std::string body) {
     return reply;
 }
 
+TestReply TestReply::SlowPage(std::string body, std::chrono::milliseconds delay) {
+    TestReply reply = Page(std::move(body));
+    reply.delay = delay;
+    return reply;
+}
+
 TestReply TestReply::Redirect(int status, std::string location) {
     TestReply reply;
     reply.statusLine = "HTTP/1.1 " + std::to_string(status) + " Redirect";

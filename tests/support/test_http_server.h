@@ -27,6 +27,7 @@ struct TestReply {
     static TestReply Page(std::string body);
     static TestReply Status(std::string statusLine, std::string body = {});
     static TestReply Redirect(int status, std::string location);
+    static TestReply SlowPage(std::string body, std::chrono::milliseconds delay);
 };
 
 // One request as it arrived.
