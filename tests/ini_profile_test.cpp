@@ -77,6 +77,21 @@ TEST(ProfileRead, AListThatDoesNotFitEndsWithTwoZerosAndACutName) {
     EXPECT_EQ(std::string(buffer.data(), 9), std::string("Alpha\0B\0\0", 9));
 }
 
+// "Alpha" and its zero byte fill the buffer up to its last byte: "Beta"
+// finds no room at all, not even for a cut name.
+TEST(ProfileRead, AListWhoseNamesFillTheBufferExactlyLeavesTheNextOneOut) {
+    TempDir dir;
+    WriteFile(dir.File("a.dat"), "[Alpha]\n[Beta]\n");
+    for (const unsigned size : {7u, 6u}) {
+        std::vector<char> buffer(size, '#');
+        EXPECT_EQ(GetPrivateProfileStringA(nullptr, nullptr, nullptr, buffer.data(), size,
+                                           dir.File("a.dat")),
+                  size - 2);
+        EXPECT_EQ(std::string(buffer.data(), size),
+                  std::string("Alpha\0\0", 7).substr(0, size - 2) + std::string(2, '\0'));
+    }
+}
+
 TEST(ProfileRead, ValuesAreCutToTheBuffer) {
     TempDir dir;
     const std::string file = dir.File("a.dat");

@@ -1,5 +1,7 @@
 #include "platform/atomic_file.h"
 
+#include "platform/byte_source.h"
+
 #include <atomic>
 #include <cerrno>
 #include <climits>
@@ -116,26 +118,15 @@ bool WriteTemporary(int fd, std::string_view bytes, const struct stat* old) {
 } // namespace
 
 FileContents ReadWholeFile(const std::string& path) {
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (file.Get() < 0) {
-        const bool missing = errno == ENOENT || errno == ENOTDIR || errno == EISDIR;
-        return {missing ? FileState::Missing : FileState::Unreadable, {}};
-    }
-    struct stat info {};
-    if (::fstat(file.Get(), &info) != 0) {
-        return {FileState::Unreadable, {}};
-    }
-    if (!S_ISREG(info.st_mode)) {
-        return {FileState::Missing, {}};
+    FileSource file(path);
+    if (file.State() != FileState::Read) {
+        return {file.State(), {}};
     }
     FileContents contents{FileState::Read, {}};
-    contents.bytes.reserve(static_cast<std::size_t>(info.st_size));
+    contents.bytes.reserve(file.Size());
     char chunk[65536];
     for (;;) {
-        const ssize_t got = ::read(file.Get(), chunk, sizeof chunk);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
+        const long got = file.Read(chunk, sizeof chunk);
         if (got < 0) {
             return {FileState::Unreadable, {}};
         }

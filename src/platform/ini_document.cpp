@@ -7,51 +7,6 @@ namespace {
 
 constexpr std::string_view LineEnd = "\r\n";
 
-bool IsBlankByte(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
-}
-
-// The start and length of text[begin, end) without its surrounding blanks.
-std::pair<std::size_t, std::size_t> TrimSpan(std::string_view text, std::size_t begin,
-                                             std::size_t end) {
-    while (begin < end && IsBlankByte(text[begin])) {
-        ++begin;
-    }
-    while (end > begin && IsBlankByte(text[end - 1])) {
-        --end;
-    }
-    return {begin, end - begin};
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-    const auto [begin, length] = TrimSpan(text, 0, text.size());
-    return text.substr(begin, length);
-}
-
-char FoldCase(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-bool SameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (FoldCase(a[i]) != FoldCase(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
-std::string_view Unquote(std::string_view value) {
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-        value.back() == value.front()) {
-        return value.substr(1, value.size() - 2);
-    }
-    return value;
-}
-
 std::string Joined(std::string_view a, std::string_view b, std::string_view c) {
     std::string text;
     text.reserve(a.size() + b.size() + c.size());
@@ -68,30 +23,17 @@ bool HasLineBreakOrNul(std::string_view text) {
 IniDocument::Line IniDocument::Classify(std::size_t begin, std::size_t length, End end) const {
     Line line{begin, length, end};
     const std::string_view text = std::string_view(bytes_).substr(begin, length);
-    const auto [first, rest] = TrimSpan(text, 0, text.size());
-    if (rest > 0 && text[first] == '[') {
-        const std::size_t close = text.rfind(']');
-        const std::size_t nameEnd = close == std::string_view::npos ? text.size() : close;
-        const auto [nameBegin, nameLength] = TrimSpan(text, first + 1, nameEnd);
-        line.kind = Kind::Section;
-        line.nameBegin = begin + nameBegin;
-        line.nameLength = nameLength;
+    const IniLine read = ClassifyIniLine(text);
+    line.kind = read.kind;
+    if (line.kind == Kind::Other) {
         return line;
     }
-    const std::size_t equals = text.find('=');
-    if (equals == std::string_view::npos) {
-        return line;
+    line.nameBegin = begin + static_cast<std::size_t>(read.name.data() - text.data());
+    line.nameLength = read.name.size();
+    if (line.kind == Kind::Key) {
+        line.valueBegin = begin + static_cast<std::size_t>(read.value.data() - text.data());
+        line.valueLength = read.value.size();
     }
-    const auto [keyBegin, keyLength] = TrimSpan(text, 0, equals);
-    if (keyLength == 0) {
-        return line;
-    }
-    const auto [valueBegin, valueLength] = TrimSpan(text, equals + 1, text.size());
-    line.kind = Kind::Key;
-    line.nameBegin = begin + keyBegin;
-    line.nameLength = keyLength;
-    line.valueBegin = begin + valueBegin;
-    line.valueLength = valueLength;
     return line;
 }
 
@@ -113,15 +55,9 @@ IniDocument IniDocument::Parse(std::string fileBytes) {
                             1);
     std::size_t start = 0;
     while (start < bytes.size()) {
-        const std::size_t newline = bytes.find('\n', start);
-        if (newline == std::string_view::npos) {
-            document.lines_.push_back(document.Classify(start, bytes.size() - start, End::None));
-            break;
-        }
-        const bool crlf = newline > start && bytes[newline - 1] == '\r';
-        const std::size_t length = newline - start - (crlf ? 1 : 0);
-        document.lines_.push_back(document.Classify(start, length, crlf ? End::CrLf : End::Lf));
-        start = newline + 1;
+        const IniLineSpan span = FirstIniLine(bytes.substr(start));
+        document.lines_.push_back(document.Classify(start, span.length, span.end));
+        start += span.length + (span.end == End::CrLf ? 2 : span.end == End::Lf ? 1 : 0);
     }
     return document;
 }
@@ -151,12 +87,12 @@ std::vector<std::string> IniDocument::SectionNames() const {
 }
 
 std::optional<IniDocument::SectionSpan> IniDocument::FindSection(std::string_view name) const {
-    name = TrimBlanks(name);
+    name = TrimIniBlanks(name);
     if (name.empty()) {
         return std::nullopt;
     }
     for (std::size_t i = 0; i < lines_.size(); ++i) {
-        if (lines_[i].kind == Kind::Section && SameName(Name(lines_[i]), name)) {
+        if (lines_[i].kind == Kind::Section && SameIniName(Name(lines_[i]), name)) {
             std::size_t end = i + 1;
             while (end < lines_.size() && lines_[end].kind != Kind::Section) {
                 ++end;
@@ -169,9 +105,9 @@ std::optional<IniDocument::SectionSpan> IniDocument::FindSection(std::string_vie
 
 std::optional<std::size_t> IniDocument::FindKey(const SectionSpan& span,
                                                 std::string_view key) const {
-    key = TrimBlanks(key);
+    key = TrimIniBlanks(key);
     for (std::size_t i = span.header + 1; i < span.end; ++i) {
-        if (lines_[i].kind == Kind::Key && SameName(Name(lines_[i]), key)) {
+        if (lines_[i].kind == Kind::Key && SameIniName(Name(lines_[i]), key)) {
             return i;
         }
     }
@@ -203,12 +139,13 @@ std::optional<std::string> IniDocument::Value(std::string_view section,
         return std::nullopt;
     }
     const Line& line = lines_[*at];
-    return std::string(Unquote(std::string_view(bytes_).substr(line.valueBegin, line.valueLength)));
+    return std::string(
+        UnquoteIniValue(std::string_view(bytes_).substr(line.valueBegin, line.valueLength)));
 }
 
 bool IniDocument::CanStore(std::string_view section, std::string_view key, std::string_view value) {
-    const std::string_view name = TrimBlanks(section);
-    const std::string_view keyName = TrimBlanks(key);
+    const std::string_view name = TrimIniBlanks(section);
+    const std::string_view keyName = TrimIniBlanks(key);
     return !name.empty() && !keyName.empty() && !HasLineBreakOrNul(section) &&
            !HasLineBreakOrNul(key) && !HasLineBreakOrNul(value) &&
            keyName.find('=') == std::string_view::npos && keyName.front() != '[';
@@ -228,8 +165,8 @@ bool IniDocument::SetValue(std::string_view section, std::string_view key, std::
     }
     const auto span = FindSection(section);
     if (!span) {
-        Insert(lines_.size(), AddLine(Joined("[", TrimBlanks(section), "]")));
-        Insert(lines_.size(), AddLine(Joined(TrimBlanks(key), "=", value)));
+        Insert(lines_.size(), AddLine(Joined("[", TrimIniBlanks(section), "]")));
+        Insert(lines_.size(), AddLine(Joined(TrimIniBlanks(key), "=", value)));
         return true;
     }
     if (const auto at = FindKey(*span, key)) {
@@ -244,7 +181,7 @@ bool IniDocument::SetValue(std::string_view section, std::string_view key, std::
             after = i;
         }
     }
-    Insert(after + 1, AddLine(Joined(TrimBlanks(key), "=", value)));
+    Insert(after + 1, AddLine(Joined(TrimIniBlanks(key), "=", value)));
     return true;
 }
 

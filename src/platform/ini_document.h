@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ini_line.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -47,8 +49,8 @@ public:
     bool RemoveKey(std::string_view section, std::string_view key);
 
 private:
-    enum class Kind : unsigned char { Other, Section, Key };
-    enum class End : unsigned char { None, Lf, CrLf };
+    using Kind = IniLineKind;
+    using End = IniLineEnd;
     // A line is a piece of bytes_; the name and value offsets count from the
     // start of bytes_.
     struct Line {

@@ -1,13 +1,16 @@
 #include "platform/profile.h"
 
 #include "platform/atomic_file.h"
+#include "platform/byte_source.h"
 #include "platform/ini_document.h"
+#include "platform/ini_line_reader.h"
+#include "platform/ini_scan.h"
 
 #include <QDir>
 #include <QStandardPaths>
 #include <algorithm>
 #include <cstring>
-#include <vector>
+#include <string_view>
 
 namespace {
 
@@ -19,41 +22,77 @@ std::string ResolvePath(const std::string& fileName) {
     return IsBareName(fileName) ? ProfileDirectory() + fileName : fileName;
 }
 
-IniDocument LoadDocument(const std::string& path) {
-    return IniDocument::Parse(ReadWholeFile(path).bytes);
-}
-
-unsigned CopyText(const std::string& text, char* buffer, unsigned size) {
+unsigned CopyText(std::string_view text, char* buffer, unsigned size) {
     const std::size_t length = std::min<std::size_t>(text.size(), size - 1);
     std::memcpy(buffer, text.data(), length);
     buffer[length] = '\0';
     return static_cast<unsigned>(length);
 }
 
-// Each name and its zero byte, then one more zero; a list that does not fit
-// ends at size - 2 with the last name cut there.
-unsigned CopyNameList(const std::vector<std::string>& names, char* buffer, unsigned size) {
-    if (size < 2) {
-        if (size == 1) {
-            buffer[0] = '\0';
+// Writes a name list into the caller's buffer: each name and its zero byte,
+// then one more zero; a list that does not fit ends at size - 2 with the
+// last name cut there.
+class NameListCopy final {
+public:
+    NameListCopy(char* buffer, unsigned size)
+        : buffer_(buffer)
+        , size_(size)
+        , full_(size < 2) {}
+
+    // False once the list is full: later names cannot go in.
+    bool Add(std::string_view name) {
+        if (full_) {
+            return false;
         }
-        return 0;
-    }
-    std::size_t used = 0;
-    for (const std::string& name : names) {
-        if (used + name.size() + 1 > size - 1) {
-            const std::size_t room = size - 2 - used;
-            std::memcpy(buffer + used, name.data(), room);
-            buffer[size - 2] = '\0';
-            buffer[size - 1] = '\0';
-            return size - 2;
+        if (used_ + name.size() + 1 > size_ - 1) {
+            // The last zero byte of the list may already stand at size - 2.
+            const std::size_t room = used_ < size_ - 2 ? size_ - 2 - used_ : 0;
+            std::memcpy(buffer_ + used_, name.data(), room);
+            used_ = size_ - 2;
+            buffer_[used_] = '\0';
+            buffer_[used_ + 1] = '\0';
+            full_ = true;
+            return false;
         }
-        std::memcpy(buffer + used, name.data(), name.size());
-        used += name.size();
-        buffer[used++] = '\0';
+        std::memcpy(buffer_ + used_, name.data(), name.size());
+        used_ += name.size();
+        buffer_[used_++] = '\0';
+        return true;
     }
-    buffer[used] = '\0';
-    return static_cast<unsigned>(used);
+    void Clear() {
+        used_ = 0;
+        full_ = size_ < 2;
+    }
+    unsigned Finish() {
+        if (size_ > 0) {
+            buffer_[used_] = '\0';
+        }
+        return static_cast<unsigned>(used_);
+    }
+
+private:
+    char* buffer_;
+    std::size_t size_;
+    std::size_t used_ = 0;
+    bool full_;
+};
+
+unsigned ListSectionNames(IniLineReader& lines, char* buffer, unsigned size) {
+    NameListCopy list(buffer, size);
+    ScanIniSectionNames(lines, [&](std::string_view name) { return list.Add(name); });
+    if (lines.Failed()) {
+        list.Clear();
+    }
+    return list.Finish();
+}
+
+unsigned ListKeyNames(IniLineReader& lines, const char* section, char* buffer, unsigned size) {
+    NameListCopy list(buffer, size);
+    ScanIniKeyNames(lines, section, [&](std::string_view name) { return list.Add(name); });
+    if (lines.Failed()) {
+        list.Clear();
+    }
+    return list.Finish();
 }
 
 // Reads the file for a change. False when an existing file cannot be read:
@@ -111,15 +150,17 @@ unsigned GetPrivateProfileStringA(const char* section, const char* key, const ch
     if (buffer == nullptr || size == 0) {
         return 0;
     }
-    const IniDocument document = LoadDocument(ResolvePath(fileName));
+    FileSource file(ResolvePath(fileName));
+    IniLineReader lines(file);
     if (section == nullptr) {
-        return CopyNameList(document.SectionNames(), buffer, size);
+        return ListSectionNames(lines, buffer, size);
     }
     if (key == nullptr) {
-        return CopyNameList(document.KeyNames(section), buffer, size);
+        return ListKeyNames(lines, section, buffer, size);
     }
-    const std::optional<std::string> value = document.Value(section, key);
-    return CopyText(value ? *value : std::string(defaultValue ? defaultValue : ""), buffer, size);
+    const std::optional<std::string_view> value = ScanIniValue(lines, section, key);
+    return CopyText(value ? *value : std::string_view(defaultValue ? defaultValue : ""), buffer,
+                    size);
 }
 
 bool WritePrivateProfileStringA(const char* section, const char* key, const char* value,

@@ -1,0 +1,144 @@
+#include "platform/byte_source.h"
+#include "platform/ini_line_reader.h"
+#include "platform/ini_scan.h"
+
+#include <gtest/gtest.h>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace std::string_literals;
+
+// Each case is read in whole pieces and one byte a read into a one-byte
+// buffer, so that lines and CR LF pairs cross reads and the buffer grows.
+struct Feed {
+    std::size_t piece;
+    std::size_t capacity;
+};
+const Feed Feeds[] = {{65536, IniLineReader::DefaultCapacity}, {1, 1}};
+
+std::optional<std::string> Value(const std::string& bytes, const Feed& feed,
+                                 std::string_view section, std::string_view key) {
+    MemorySource source(bytes, feed.piece);
+    IniLineReader lines(source, feed.capacity);
+    const auto value = ScanIniValue(lines, section, key);
+    return value ? std::optional<std::string>(*value) : std::nullopt;
+}
+
+std::vector<std::string> Sections(const std::string& bytes, const Feed& feed) {
+    MemorySource source(bytes, feed.piece);
+    IniLineReader lines(source, feed.capacity);
+    std::vector<std::string> names;
+    ScanIniSectionNames(lines, [&](std::string_view name) {
+        names.emplace_back(name);
+        return true;
+    });
+    return names;
+}
+
+std::vector<std::string> Keys(const std::string& bytes, const Feed& feed,
+                              std::string_view section) {
+    MemorySource source(bytes, feed.piece);
+    IniLineReader lines(source, feed.capacity);
+    std::vector<std::string> names;
+    ScanIniKeyNames(lines, section, [&](std::string_view name) {
+        names.emplace_back(name);
+        return true;
+    });
+    return names;
+}
+
+struct ValueCase {
+    std::string bytes;
+    std::string section;
+    std::string key;
+    std::optional<std::string> expected;
+};
+
+TEST(IniScanValue, EndsOfFileAndLinesAndNulBytes) {
+    const std::string longValue(200000, 'v');
+    const std::vector<ValueCase> cases = {
+        {"[S]\nk=v", "S", "k", "v"},
+        {"[S]\r\nk=v\r", "S", "k", "v"},
+        {"[S]\r\nk=v\r\n", "S", "k", "v"},
+        {"[A]\nk=1\n[S]", "S", "k", std::nullopt},
+        {"[S]", "S", "k", std::nullopt},
+        {"", "S", "k", std::nullopt},
+        {"\n\n\n", "S", "k", std::nullopt},
+        {"[S]\nk=a\0b\n"s, "S", "k", "a\0b"s},
+        {"[S\0T]\nk=v\n"s, "S\0T"s, "k", "v"},
+        {"[S]\n\0\nk\0=v\n"s, "S", "k\0"s, "v"},
+        {"[S]\nk=" + longValue + "\nj=2", "S", "j", "2"},
+        {"[S]\nk=" + longValue, "S", "k", longValue},
+    };
+    for (const Feed& feed : Feeds) {
+        for (const ValueCase& c : cases) {
+            EXPECT_EQ(Value(c.bytes, feed, c.section, c.key), c.expected)
+                << testing::PrintToString(c.bytes.substr(0, 40)) << " piece " << feed.piece;
+        }
+    }
+}
+
+TEST(IniScanListing, AHeaderWithoutALineEndAtTheVeryEnd) {
+    for (const Feed& feed : Feeds) {
+        EXPECT_EQ(Sections("[A]\nk=1\n[B", feed), (std::vector<std::string>{"A", "B"}));
+        EXPECT_EQ(Sections("[A]\r\n[]\r\n[ B ]\r", feed), (std::vector<std::string>{"A", "B"}));
+        EXPECT_EQ(Keys("[A]\nk=1\n[B", feed, "A"), std::vector<std::string>{"k"});
+        EXPECT_TRUE(Keys("[A]\nk=1\n[B", feed, "B").empty());
+        EXPECT_EQ(Keys("[A]\nk=1\nj=2", feed, "a"), (std::vector<std::string>{"k", "j"}));
+    }
+}
+
+// Gives its bytes, then fails: a scan that reads past them fails.
+class FailingAfter final : public ByteSource {
+public:
+    explicit FailingAfter(std::string bytes)
+        : bytes_(std::move(bytes)) {}
+    long Read(char* buffer, std::size_t size) override {
+        if (given_) {
+            return -1;
+        }
+        given_ = true;
+        const std::size_t count = std::min(size, bytes_.size());
+        std::copy_n(bytes_.data(), count, buffer);
+        return static_cast<long>(count);
+    }
+
+private:
+    std::string bytes_;
+    bool given_ = false;
+};
+
+TEST(IniScanStops, ReadsNoFurtherThanTheAnswerNeeds) {
+    {
+        FailingAfter source("[A]\nk=1\n[S]\nk=2\n");
+        IniLineReader lines(source);
+        EXPECT_EQ(ScanIniValue(lines, "S", "k"), "2");
+        EXPECT_FALSE(lines.Failed());
+    }
+    {
+        FailingAfter source("[S]\nk=1\n[T]\n");
+        IniLineReader lines(source);
+        EXPECT_EQ(ScanIniValue(lines, "S", "j"), std::nullopt);
+        EXPECT_FALSE(lines.Failed());
+    }
+    {
+        FailingAfter source("[A]\n[B]\n");
+        IniLineReader lines(source);
+        int taken = 0;
+        ScanIniSectionNames(lines, [&](std::string_view) { return ++taken < 2; });
+        EXPECT_EQ(taken, 2);
+        EXPECT_FALSE(lines.Failed());
+    }
+    {
+        // The last line may go on in the next read: it must be asked for.
+        FailingAfter source("[S]\nk=1");
+        IniLineReader lines(source);
+        EXPECT_EQ(ScanIniValue(lines, "S", "k"), std::nullopt);
+        EXPECT_TRUE(lines.Failed());
+    }
+}
+
+} // namespace
