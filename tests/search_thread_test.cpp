@@ -278,6 +278,18 @@ TEST_F(SearchThreadTest, ARowThatCannotBeSetUpShowsIconThreeAndTheOthersRun) {
     EXPECT_EQ(Field(1, TEngineRow::Status), "Ready");
 }
 
+TEST_F(SearchThreadTest, WhenNoWorkerCanStartTheWindowGoesBackToIdleAtOnce) {
+    AddEngine("First");
+    AddEngine("Second");
+    window.pageTexts.clear(); // no row has a page-text slot
+    window.goCaption = "Stop!";
+    StartSearch(window);
+    EXPECT_EQ(window.rows.Row(0).ImageIndex, TEngineRow::IconFailed);
+    EXPECT_EQ(window.rows.Row(1).ImageIndex, TEngineRow::IconFailed);
+    EXPECT_EQ(window.goCaption, "Go!");
+    EXPECT_TRUE(server.Requests().empty());
+}
+
 TEST_F(SearchThreadTest, UntickedRowsAreNotTouched) {
     ServeChain(1, 5, 3);
     AddEngine("Ticked");

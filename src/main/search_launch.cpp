@@ -1,5 +1,6 @@
 #include "main/search_launch.h"
 
+#include "main/idle_controls.h"
 #include "main/search_thread.h"
 #include "main/search_window.h"
 #include "main/text.h"
@@ -78,6 +79,8 @@ void StartSearch(SearchWindow& window) {
             rows.SetImageIndex(row, TEngineRow::IconFailed);
         }
     }
+    // No worker's end will bring the window back when none could start.
+    RestoreIdleWhenNoRowSearches(window);
 }
 
 void StopSearch(SearchWindow& window) {

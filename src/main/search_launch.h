@@ -8,7 +8,8 @@ class SearchWindow;
 std::string SearchKeywords(const std::string& keywordsText);
 
 // Starts one search worker for every ticked engine row. A row whose set-up
-// fails shows state icon 3 and the other rows are still started.
+// fails shows state icon 3 and the other rows are still started; when no
+// worker could be started at all, the window goes back to idle at once.
 void StartSearch(SearchWindow& window);
 
 // Asks every worker that still runs to stop; a slot whose worker has ended is

@@ -1,5 +1,6 @@
 #include "main/search_thread.h"
 
+#include "main/idle_controls.h"
 #include "main/next_page_url.h"
 #include "main/result_items.h"
 #include "main/search_window.h"
@@ -216,15 +217,5 @@ void TSearchThread::SetIdle() {
 // Decided on the window thread, after every row of the start was set up:
 // the window goes back to idle once no row is searching any more.
 void TSearchThread::RestoreIdleControls() {
-    Queue([window = window_] {
-        const EngineList& rows = window->EngineRows();
-        for (int i = 0; i < rows.Count(); ++i) {
-            if (rows.Row(i).ImageIndex == TEngineRow::IconSearching) {
-                return;
-            }
-        }
-        window->SetGoGlyphToRun();
-        window->EnableSearchButtons();
-        window->SetGoCaption("Go!");
-    });
+    Queue([window = window_] { RestoreIdleWhenNoRowSearches(*window); });
 }
