@@ -1,15 +1,12 @@
 #include "main/engine_list.h"
 
 #include "main/star_list.h"
+#include "platform/qt_text.h"
 
 namespace {
 
 const char* const kHeaders[EngineList::ColumnCount] = {"Search Engines", "Ordination", "Pages",
                                                        "Status"};
-
-QString ToQt(const std::string& text) {
-    return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 } // namespace
 
@@ -81,8 +78,9 @@ QVariant EngineList::data(const QModelIndex& index, int role) const {
     const TEngineRow& row = Row(index.row());
     const int column = index.column();
     if (role == Qt::DisplayRole) {
-        return ToQt(column == EngineColumn ? row.Caption
-                                           : row.SubItems[static_cast<std::size_t>(column - 1)]);
+        return ToQString(column == EngineColumn
+                             ? row.Caption
+                             : row.SubItems[static_cast<std::size_t>(column - 1)]);
     }
     if (column != EngineColumn) {
         return {};

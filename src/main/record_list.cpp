@@ -1,19 +1,13 @@
 #include "main/record_list.h"
 
+#include "platform/qt_text.h"
+
 #include <algorithm>
 
 namespace {
 
 const char* const kHeaders[RecordList::ColumnCount] = {"Date", "KeyWords", "URL", "Engines",
                                                        "Position"};
-
-QString ToQt(const std::string& text) {
-    return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string FromQt(const QString& text) {
-    return text.toLocal8Bit().toStdString();
-}
 
 } // namespace
 
@@ -74,8 +68,8 @@ QVariant RecordList::data(const QModelIndex& index, int role) const {
     const TRecordRow& row = Row(index.row());
     const int column = index.column();
     if (role == Qt::DisplayRole || (role == Qt::EditRole && column == DateColumn)) {
-        return ToQt(column == DateColumn ? row.Caption
-                                         : row.SubItems[static_cast<std::size_t>(column - 1)]);
+        return ToQString(column == DateColumn ? row.Caption
+                                              : row.SubItems[static_cast<std::size_t>(column - 1)]);
     }
     if (role == Qt::CheckStateRole && column == DateColumn) {
         return row.Checked ? Qt::Checked : Qt::Unchecked;
@@ -92,7 +86,7 @@ bool RecordList::setData(const QModelIndex& index, const QVariant& value, int ro
         return true;
     }
     if (role == Qt::EditRole) {
-        SetCaption(index.row(), FromQt(value.toString()));
+        SetCaption(index.row(), FromQString(value.toString()));
         return true;
     }
     return false;

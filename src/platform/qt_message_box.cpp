@@ -1,14 +1,12 @@
 #include "platform/qt_message_box.h"
 
+#include "platform/qt_text.h"
+
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
 
 namespace {
-
-QString ToQt(const std::string& text) {
-    return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QMessageBox::Icon IconFor(unsigned flags) {
     if ((flags & MB_ICONERROR) == MB_ICONERROR) {
@@ -32,7 +30,7 @@ void CentreOnScreen(QMessageBox& box) {
 } // namespace
 
 int QtMessageBoxBackend::Show(const MessageBoxRequest& request) {
-    QMessageBox box(IconFor(request.Flags), ToQt(request.Caption), ToQt(request.Text));
+    QMessageBox box(IconFor(request.Flags), ToQString(request.Caption), ToQString(request.Text));
     const bool yesNo = (request.Flags & MB_YESNO) == MB_YESNO;
     box.setStandardButtons(yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
     CentreOnScreen(box);

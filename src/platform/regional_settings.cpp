@@ -1,5 +1,7 @@
 #include "platform/regional_settings.h"
 
+#include "platform/qt_text.h"
+
 #include <QLocale>
 #include <QString>
 #include <cstdlib>
@@ -30,10 +32,6 @@ bool ReadShortDateFormat(const std::string& localeName, RegionalSettings& settin
         settings.ShortDateFormat = format;
     }
     return true;
-}
-
-std::string FromQt(const QString& text) {
-    return text.toLocal8Bit().toStdString();
 }
 
 // Reads the hour, separator and marker rules out of a Qt time format such as
@@ -77,7 +75,7 @@ void ReadTimeRules(const QString& format, RegionalSettings& settings) {
         }
     }
     if (!separator.isEmpty()) {
-        settings.TimeSeparator = FromQt(separator);
+        settings.TimeSeparator = FromQString(separator);
     }
     settings.LeadingZeroHour = hourLength >= 2;
     settings.TwelveHourClock = hourLetter == u'h' && markerAt >= 0;
@@ -97,7 +95,7 @@ RegionalSettings RegionalSettingsOf(const std::string& localeName) {
     const QLocale locale =
         installed ? QLocale(QString::fromLocal8Bit(localeName.c_str())) : QLocale::c();
     ReadTimeRules(locale.timeFormat(QLocale::LongFormat), settings);
-    settings.AmText = FromQt(locale.amText());
-    settings.PmText = FromQt(locale.pmText());
+    settings.AmText = FromQString(locale.amText());
+    settings.PmText = FromQString(locale.pmText());
     return settings;
 }
