@@ -1,5 +1,6 @@
 #include "main/date_time_text.h"
 #include "platform/regional_settings.h"
+#include "support/local_time.h"
 #include "support/temp_dir.h"
 
 #include <cctype>
@@ -13,25 +14,6 @@ extern "C" const char* __lsan_default_suppressions() {
 }
 
 namespace {
-
-std::tm At(int year, int month, int day, int hour, int minute, int second) {
-    std::tm time{};
-    time.tm_year = year - 1900;
-    time.tm_mon = month - 1;
-    time.tm_mday = day;
-    time.tm_hour = hour;
-    time.tm_min = minute;
-    time.tm_sec = second;
-    return time;
-}
-
-RegionalSettings UsEnglish() {
-    RegionalSettings settings;
-    settings.ShortDateFormat = "%-m/%-d/%Y";
-    settings.LeadingZeroHour = false;
-    settings.TwelveHourClock = true;
-    return settings;
-}
 
 RegionalSettings German() {
     RegionalSettings settings;
@@ -68,21 +50,26 @@ TEST_P(DateTimeTextTest, FollowsTheSettings) {
 INSTANTIATE_TEST_SUITE_P(
     Settings, DateTimeTextTest,
     testing::Values(
-        TextCase{"us morning", UsEnglish(), At(2026, 12, 10, 8, 20, 44), "12/10/2026 8:20:44 AM"},
-        TextCase{"us afternoon", UsEnglish(), At(2026, 1, 5, 13, 5, 9), "1/5/2026 1:05:09 PM"},
-        TextCase{"us noon", UsEnglish(), At(2026, 1, 5, 12, 0, 0), "1/5/2026 12:00:00 PM"},
-        TextCase{"us after midnight", UsEnglish(), At(2026, 1, 5, 0, 0, 1), "1/5/2026 12:00:01 AM"},
-        TextCase{"us midnight", UsEnglish(), At(2026, 1, 5, 0, 0, 0), "1/5/2026"},
-        TextCase{"24h morning", German(), At(2026, 12, 10, 8, 20, 44), "10.12.2026 08:20:44"},
-        TextCase{"24h evening", German(), At(2026, 12, 10, 23, 59, 59), "10.12.2026 23:59:59"},
-        TextCase{"24h a minute past midnight", German(), At(2026, 12, 10, 0, 1, 0),
+        TextCase{"us morning", UsEnglish(), LocalTime(2026, 12, 10, 8, 20, 44),
+                 "12/10/2026 8:20:44 AM"},
+        TextCase{"us afternoon", UsEnglish(), LocalTime(2026, 1, 5, 13, 5, 9),
+                 "1/5/2026 1:05:09 PM"},
+        TextCase{"us noon", UsEnglish(), LocalTime(2026, 1, 5, 12, 0, 0), "1/5/2026 12:00:00 PM"},
+        TextCase{"us after midnight", UsEnglish(), LocalTime(2026, 1, 5, 0, 0, 1),
+                 "1/5/2026 12:00:01 AM"},
+        TextCase{"us midnight", UsEnglish(), LocalTime(2026, 1, 5, 0, 0, 0), "1/5/2026"},
+        TextCase{"24h morning", German(), LocalTime(2026, 12, 10, 8, 20, 44),
+                 "10.12.2026 08:20:44"},
+        TextCase{"24h evening", German(), LocalTime(2026, 12, 10, 23, 59, 59),
+                 "10.12.2026 23:59:59"},
+        TextCase{"24h a minute past midnight", German(), LocalTime(2026, 12, 10, 0, 1, 0),
                  "10.12.2026 00:01:00"},
-        TextCase{"24h midnight", German(), At(2026, 12, 10, 0, 0, 0), "10.12.2026"},
-        TextCase{"marker first", DotsAndMarkerFirst(), At(2026, 12, 10, 8, 20, 44),
+        TextCase{"24h midnight", German(), LocalTime(2026, 12, 10, 0, 0, 0), "10.12.2026"},
+        TextCase{"marker first", DotsAndMarkerFirst(), LocalTime(2026, 12, 10, 8, 20, 44),
                  "2026/12/10 am 8.20.44"},
-        TextCase{"marker first afternoon", DotsAndMarkerFirst(), At(2026, 12, 10, 21, 0, 5),
+        TextCase{"marker first afternoon", DotsAndMarkerFirst(), LocalTime(2026, 12, 10, 21, 0, 5),
                  "2026/12/10 pm 9.00.05"},
-        TextCase{"marker first midnight", DotsAndMarkerFirst(), At(2026, 12, 10, 0, 0, 0),
+        TextCase{"marker first midnight", DotsAndMarkerFirst(), LocalTime(2026, 12, 10, 0, 0, 0),
                  "2026/12/10"}),
     [](const testing::TestParamInfo<TextCase>& info) {
         std::string name = info.param.name;
@@ -95,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(DateTimeText, AnEmptyMarkerLeavesNoTrailingBlank) {
     RegionalSettings settings = UsEnglish();
     settings.AmText = "";
-    EXPECT_EQ(DateTimeText(At(2026, 12, 10, 8, 20, 44), settings), "12/10/2026 8:20:44");
+    EXPECT_EQ(DateTimeText(LocalTime(2026, 12, 10, 8, 20, 44), settings), "12/10/2026 8:20:44");
 }
 
 void ExpectCLocale(const RegionalSettings& settings) {
@@ -113,7 +100,7 @@ TEST(RegionalSettings, TheCLocaleGivesATwoDigitYearAndTheTwentyFourHourClock) {
         SCOPED_TRACE(name);
         const RegionalSettings settings = RegionalSettingsOf(name);
         ExpectCLocale(settings);
-        EXPECT_EQ(DateTimeText(At(2026, 12, 10, 8, 20, 44), settings), "12/10/26 08:20:44");
+        EXPECT_EQ(DateTimeText(LocalTime(2026, 12, 10, 8, 20, 44), settings), "12/10/26 08:20:44");
     }
 }
 
@@ -150,9 +137,9 @@ TEST(RegionalSettings, UnitedStatesEnglish) {
     EXPECT_EQ(settings.AmText, "AM");
     EXPECT_EQ(settings.PmText, "PM");
     EXPECT_FALSE(settings.MarkerFirst);
-    EXPECT_EQ(DateTimeText(At(2026, 12, 10, 8, 20, 44), settings), "12/10/2026 8:20:44 AM");
-    EXPECT_EQ(DateTimeText(At(2026, 12, 10, 20, 20, 44), settings), "12/10/2026 8:20:44 PM");
-    EXPECT_EQ(DateTimeText(At(2026, 12, 10, 0, 0, 0), settings), "12/10/2026");
+    EXPECT_EQ(DateTimeText(LocalTime(2026, 12, 10, 8, 20, 44), settings), "12/10/2026 8:20:44 AM");
+    EXPECT_EQ(DateTimeText(LocalTime(2026, 12, 10, 20, 20, 44), settings), "12/10/2026 8:20:44 PM");
+    EXPECT_EQ(DateTimeText(LocalTime(2026, 12, 10, 0, 0, 0), settings), "12/10/2026");
 }
 
 TEST(LocalTimeNow, GivesTheLocalTime) {

@@ -5,6 +5,7 @@
 #include "main/star_list.h"
 #include "platform/profile.h"
 #include "support/fake_message_box.h"
+#include "support/local_time.h"
 #include "support/temp_dir.h"
 #include "support/temp_home.h"
 
@@ -16,22 +17,7 @@
 namespace {
 
 std::tm At(int hour, int minute, int second) {
-    std::tm time{};
-    time.tm_year = 2026 - 1900;
-    time.tm_mon = 11;
-    time.tm_mday = 10;
-    time.tm_hour = hour;
-    time.tm_min = minute;
-    time.tm_sec = second;
-    return time;
-}
-
-RegionalSettings UsEnglish() {
-    RegionalSettings settings;
-    settings.ShortDateFormat = "%-m/%-d/%Y";
-    settings.LeadingZeroHour = false;
-    settings.TwelveHourClock = true;
-    return settings;
+    return LocalTime(2026, 12, 10, hour, minute, second);
 }
 
 const std::string kMorning = "12/10/2026 8:20:44 AM";
