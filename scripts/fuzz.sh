@@ -12,6 +12,8 @@ CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 cmake --build "$build"
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+artifacts="$build/artifacts"
+mkdir -p "$artifacts"
 for target in "$build"/fuzz/*_fuzz; do
     name=$(basename "$target")
     corpus=$(mktemp -d)
@@ -19,7 +21,13 @@ for target in "$build"/fuzz/*_fuzz; do
         cp -r "fuzz/corpus/$name/." "$corpus/"
     fi
     echo "-- $name for ${seconds}s"
-    "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
-        "$corpus" 2>&1 | tail -n 12
+    log="$artifacts/$name.log"
+    if ! "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+        -print_final_stats=1 -artifact_prefix="$artifacts/$name-" "$corpus" >"$log" 2>&1; then
+        tail -n 60 "$log"
+        echo "$name failed; the input that failed is in $artifacts/"
+        exit 1
+    fi
+    tail -n 6 "$log"
     rm -rf "$corpus"
 done
