@@ -226,7 +226,7 @@ TEST_F(MainWindowTest, AWorkerThatEndsAtOnceLeavesTheSearchRunningWhileOthersDo)
         TestHttpServer closed;
         refused = closed.Port();
     }
-    const TestReply slow = TestReply::SlowPage(ResultPage(5, 0), std::chrono::milliseconds(300));
+    const TestReply slow = TestReply::SlowPage(ResultPage(5, 0), std::chrono::milliseconds(1000));
     server_.Serve("/slow", slow);
     std::vector<std::string> paths(12, "/slow");
     WriteCatalogues(paths);
@@ -275,13 +275,13 @@ TEST_F(MainWindowTest, StopWithNoRowTickedSaysSoAndStopsNothing) {
 }
 
 TEST_F(MainWindowTest, ClosingDuringASearchEndsTheProgramWithoutWaiting) {
-    StartSlowSearch({"/a", "/b"}, 300);
+    StartSlowSearch({"/a", "/b"}, 2000);
     QElapsedTimer timer;
     timer.start();
     EXPECT_TRUE(window_->close());
     EXPECT_TRUE(Application->Terminated());
-    window_.reset(); // while both workers still wait for their pages
-    EXPECT_LT(timer.elapsed(), 200);
+    window_.reset();                  // while both workers still wait for their pages
+    EXPECT_LT(timer.elapsed(), 1000); // the pages take 2 s
     // The workers end on their own once their pages fail; none of them
     // reaches the window.
     server_.Stop();

@@ -251,7 +251,8 @@ TEST_F(SearchThreadTest, AStopDuringTheFirstFetchEndsAfterItAsCanceled) {
 }
 
 TEST_F(SearchThreadTest, OnlyTheLastWorkerToEndBringsTheIdleControlsBack) {
-    const TestReply slow = TestReply::SlowPage(ResultPage(1, 5, 0), std::chrono::milliseconds(300));
+    const TestReply slow =
+        TestReply::SlowPage(ResultPage(1, 5, 0), std::chrono::milliseconds(1000));
     server.Serve("/slow", slow);
     server.Serve("/search", TestReply::Page(ResultPage(1, 5, 0)));
     AddEngine("Quick");
