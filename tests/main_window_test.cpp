@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QToolButton>
+#include <QTreeView>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
@@ -301,6 +302,30 @@ TEST_F(MainWindowTest, AnErrorInAHandlerReachesTheErrorBox) {
     EXPECT_EQ(boxes_.Shown()[0].Text, "Unable to write to records.dat.");
     EXPECT_EQ(boxes_.Shown()[0].Caption, "Tavrello");
     EXPECT_EQ(boxes_.Shown()[0].Flags, MB_OK | MB_ICONERROR);
+}
+
+TEST_F(MainWindowTest, TheUninvokedHandlersShowWhatTheyFind) {
+    WriteCatalogues({"/a"});
+    Open();
+    window_->IdHtp_getnewSuccess();
+    window_->IdHtp_getnewAboutToSend();
+    window_->IdHtp_getnewFailure();
+    window_->Button3Click(); // no row selected: nothing
+    window_->Button4Click();
+    EXPECT_EQ(boxes_.Texts(), (std::vector<std::string>{"OK", "aaa", "Fail"}));
+
+    boxes_.Clear();
+    window_->PageTexts()[0] =
+        "<ol><li>one http://www.mysite.example/<li>two<li>three WWW.MYSITE.EXAMPLE"
+        "<a href=\"/page2\">Next</a>";
+    window_->LstV_eng()->setCurrentIndex(window_->Engines().index(0, 0));
+    Type("  www.mysite.example ", "");
+    window_->Button3Click();
+    window_->Button4Click();
+    EXPECT_EQ(boxes_.Texts(),
+              (std::vector<std::string>{
+                  "3", "**** 3 Here being!**** three WWW.MYSITE.EXAMPLE<a href=\"/page2\">Next</a>",
+                  "page2"}));
 }
 
 } // namespace
