@@ -32,12 +32,26 @@ Stretch FindWorkingText(std::string_view page, const std::string& resultStart,
 void ExtractResultItems(const std::string& pageText, const std::string& resultStart,
                         const std::string& itemStart, const std::string& resultEnd,
                         std::vector<std::string>& entries) {
-    entries.clear();
     const std::string& start = IsBlank(resultStart) ? itemStart : resultStart;
     if (IsBlank(start)) {
+        entries.clear();
         return;
     }
     const Stretch work = FindWorkingText(pageText, start, resultEnd);
+
+    // The list's old strings are overwritten in place and the rest dropped at
+    // the end, rather than all freed first and made again: a page of very
+    // many entries then costs one pass over the list, and old buffers are
+    // reused.
+    std::size_t count = 0;
+    const auto append = [&](std::string_view entry) {
+        if (count < entries.size()) {
+            entries[count].assign(entry);
+        } else {
+            entries.emplace_back(entry);
+        }
+        ++count;
+    };
 
     // Searching only the working text keeps every occurrence inside it.
     const std::string_view workText = std::string_view(pageText).substr(0, work.end);
@@ -47,7 +61,8 @@ void ExtractResultItems(const std::string& pageText, const std::string& resultSt
         const std::size_t entryBegin = current + upperItem.size();
         const std::size_t next = FindUpperCased(workText, upperItem, entryBegin);
         const std::size_t entryEnd = next == std::string_view::npos ? work.end : next;
-        entries.emplace_back(pageText, entryBegin, entryEnd - entryBegin);
+        append(workText.substr(entryBegin, entryEnd - entryBegin));
         current = next;
     }
+    entries.resize(count);
 }
