@@ -9,14 +9,13 @@ namespace {
 
 constexpr std::size_t npos = std::string_view::npos;
 
-// Searches of one call, all on the one upper-cased copy of the page.
-// The working text always runs to the end of the page, so it is held as the
-// offset at which it starts.
+// Searches of one call, all on the page as fetched. The working text always
+// runs to the end of the page, so it is held as the offset at which it starts.
 class LinkSearch final {
 public:
-    LinkSearch(const std::string& upperPage, std::string nextStart, std::string keyword,
+    LinkSearch(std::string_view page, std::string nextStart, std::string keyword,
                std::string nextEnd)
-        : page_(upperPage)
+        : page_(page)
         , nextStart_(std::move(nextStart))
         , keyword_(std::move(keyword))
         , nextEnd_(std::move(nextEnd)) {}
@@ -41,7 +40,7 @@ private:
 
 std::size_t LinkSearch::NextStartFrom(std::size_t workStart) {
     if (!startSearched_ || (cachedStart_ != npos && cachedStart_ < workStart)) {
-        cachedStart_ = FindText(page_, nextStart_, workStart);
+        cachedStart_ = FindUpperCased(page_, nextStart_, workStart);
         startSearched_ = true;
     }
     return cachedStart_;
@@ -51,7 +50,7 @@ bool LinkSearch::VisiblePartHoldsKeyword(std::size_t begin, std::size_t end) con
     const std::string_view candidate = page_.substr(begin, end - begin);
     const std::size_t tagEnd = candidate.find('>');
     const std::string_view visible = tagEnd == npos ? candidate : candidate.substr(tagEnd);
-    return FindText(visible, keyword_) != npos;
+    return FindUpperCased(visible, keyword_) != npos;
 }
 
 std::pair<std::size_t, std::size_t> LinkSearch::FindCandidate(std::size_t workStart) {
@@ -60,7 +59,7 @@ std::pair<std::size_t, std::size_t> LinkSearch::FindCandidate(std::size_t workSt
         if (start == npos) {
             return {npos, npos};
         }
-        const std::size_t end = FindText(page_, nextEnd_, workStart);
+        const std::size_t end = FindUpperCased(page_, nextEnd_, workStart);
         if (end == npos) {
             return {npos, npos};
         }
@@ -75,12 +74,12 @@ std::pair<std::size_t, std::size_t> LinkSearch::FindCandidate(std::size_t workSt
 
 // Takes the address out of an accepted candidate: after HREF=" or HREF=, up
 // to "> or to the first > less the character before it, less one leading /.
-std::string TakeAddress(std::string_view candidate, std::string_view upperCandidate) {
-    std::size_t rest = upperCandidate.find("HREF=\"");
+std::string TakeAddress(std::string_view candidate) {
+    std::size_t rest = FindUpperCased(candidate, "HREF=\"");
     if (rest != npos) {
         rest += 6;
     } else {
-        rest = upperCandidate.find("HREF=");
+        rest = FindUpperCased(candidate, "HREF=");
         if (rest == npos) {
             return std::string();
         }
@@ -112,18 +111,15 @@ std::string ExtractNextPageUrl(const std::string& pageText, const std::string& r
     if (IsBlank(start) || IsBlank(nextStart) || IsBlank(nextKeyword)) {
         return std::string();
     }
-    const std::string upperPage = UpperCase(pageText);
-    std::size_t workStart = FindText(upperPage, UpperCase(start));
+    std::size_t workStart = FindUpperCased(pageText, UpperCase(start));
     if (workStart == npos) {
         workStart = 0;
     }
-    LinkSearch search(upperPage, UpperCase(Trim(nextStart) + " "), UpperCase(nextKeyword),
+    LinkSearch search(pageText, UpperCase(Trim(nextStart) + " "), UpperCase(nextKeyword),
                       UpperCase(nextEnd));
     const auto [begin, end] = search.FindCandidate(workStart);
     if (begin == npos) {
         return std::string();
     }
-    const std::string_view page(pageText);
-    const std::string_view upper(upperPage);
-    return TakeAddress(page.substr(begin, end - begin), upper.substr(begin, end - begin));
+    return TakeAddress(std::string_view(pageText).substr(begin, end - begin));
 }

@@ -1,5 +1,6 @@
 #include "main/text.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -8,15 +9,66 @@ bool IsControlOrBlank(char c) {
     return static_cast<unsigned char>(c) <= 32;
 }
 
+// Branch-free, so that the compiler works on many bytes at once.
+char FoldToUpper(char c) {
+    const auto letter = static_cast<unsigned char>(c - 'a');
+    return static_cast<char>(c - (letter < 26 ? 'a' - 'A' : 0));
+}
+
+bool IsUpperLetter(char c) {
+    return c >= 'A' && c <= 'Z';
+}
+
+// Whether the bytes at p, folded, equal the needle; the first byte is known
+// to match already. Markers mostly begin with '<', which HTML holds every few
+// bytes, so the last byte is checked first.
+bool RestMatches(const char* p, std::string_view upperNeedle) {
+    const std::size_t last = upperNeedle.size() - 1;
+    if (FoldToUpper(p[last]) != upperNeedle[last]) {
+        return false;
+    }
+    for (std::size_t i = 1; i < last; ++i) {
+        if (FoldToUpper(p[i]) != upperNeedle[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// First position of c in [p, stop), or stop.
+const char* FindByte(const char* p, const char* stop, char c) {
+    const void* hit = std::memchr(p, c, static_cast<std::size_t>(stop - p));
+    return hit == nullptr ? stop : static_cast<const char*>(hit);
+}
+
+// First position in [p, stop) of an upper-case letter in either case, or
+// stop. Both cases are looked for window by window, the window growing, so
+// that a call costs about the distance to the hit even where one of the two
+// cases never occurs.
+const char* FindLetter(const char* p, const char* stop, char upper) {
+    constexpr std::size_t kFirstWindow = 64;
+    constexpr std::size_t kLargestWindow = std::size_t{1} << 16;
+    const char lower = static_cast<char>(upper + ('a' - 'A'));
+    std::size_t window = kFirstWindow;
+    while (p < stop) {
+        const char* const end = p + std::min(window, static_cast<std::size_t>(stop - p));
+        const char* const upperHit = FindByte(p, end, upper);
+        const char* const hit = FindByte(p, upperHit, lower);
+        if (hit < end) {
+            return hit;
+        }
+        p = end;
+        window = std::min(window * 2, kLargestWindow);
+    }
+    return stop;
+}
+
 } // namespace
 
 std::string UpperCase(std::string_view text) {
     std::string result(text);
-    // Branch-free, so that the compiler works on many bytes at once: result
-    // pages are upper-cased whole for every search in them.
     for (char& c : result) {
-        const auto letter = static_cast<unsigned char>(c - 'a');
-        c = static_cast<char>(c - (letter < 26 ? 'a' - 'A' : 0));
+        c = FoldToUpper(c);
     }
     return result;
 }
@@ -42,24 +94,21 @@ bool IsBlank(std::string_view text) {
     return true;
 }
 
-std::size_t FindText(std::string_view upperHaystack, std::string_view upperNeedle,
-                     std::size_t from) {
+std::size_t FindUpperCased(std::string_view haystack, std::string_view upperNeedle,
+                           std::size_t from) {
     const std::size_t length = upperNeedle.size();
-    if (length == 0 || from > upperHaystack.size() || upperHaystack.size() - from < length) {
+    if (length == 0 || from > haystack.size() || haystack.size() - from < length) {
         return std::string_view::npos;
     }
-    // Markers mostly begin with '<', which HTML holds every few bytes: the
-    // needle's last byte is checked before the whole needle is compared.
-    const char* const data = upperHaystack.data();
-    const char* const stop = data + (upperHaystack.size() - length) + 1;
+    const char* const data = haystack.data();
+    const char* const stop = data + (haystack.size() - length) + 1;
     const char first = upperNeedle.front();
-    const char last = upperNeedle.back();
-    for (const char* p = data + from; p < stop; ++p) {
-        p = static_cast<const char*>(std::memchr(p, first, static_cast<std::size_t>(stop - p)));
-        if (p == nullptr) {
-            break;
-        }
-        if (p[length - 1] == last && std::memcmp(p, upperNeedle.data(), length) == 0) {
+    const bool letter = IsUpperLetter(first);
+    const auto next = [&](const char* p) {
+        return letter ? FindLetter(p, stop, first) : FindByte(p, stop, first);
+    };
+    for (const char* p = next(data + from); p < stop; p = next(p + 1)) {
+        if (RestMatches(p, upperNeedle)) {
             return static_cast<std::size_t>(p - data);
         }
     }

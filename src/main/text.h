@@ -11,7 +11,8 @@ std::string UpperCase(std::string_view text);
 std::string Trim(std::string_view text);
 bool IsBlank(std::string_view text);
 
-// Position of the first occurrence of an upper-cased needle in an upper-cased
-// haystack, or npos. An empty needle finds nothing.
-std::size_t FindText(std::string_view upperHaystack, std::string_view upperNeedle,
-                     std::size_t from = 0);
+// Position of the first occurrence, at or after `from`, of an upper-cased
+// needle in a haystack of any letter case, or npos. Only a to z fold, as in
+// UpperCase. An empty needle finds nothing.
+std::size_t FindUpperCased(std::string_view haystack, std::string_view upperNeedle,
+                           std::size_t from = 0);
