@@ -126,10 +126,11 @@ void TSearchThread::FetchPage(const std::string& url) {
         }
         pageTextCopy_ = indy_->Get(url);
     }
-    Queue([slot = pageText_, text = pageTextCopy_] {
+    // The worker keeps its own copy to examine; the slot takes this one.
+    Queue([slot = pageText_, text = pageTextCopy_]() mutable {
         if (slot.texts != nullptr && slot.index >= 0 &&
             static_cast<std::size_t>(slot.index) < slot.texts->size()) {
-            (*slot.texts)[static_cast<std::size_t>(slot.index)] = text;
+            (*slot.texts)[static_cast<std::size_t>(slot.index)] = std::move(text);
         }
     });
 }
