@@ -3,7 +3,7 @@
 // plain reading of the search rules that copies the working text each round.
 #include "fuzz_input.h"
 #include "main/next_page_url.h"
-#include "main/text.h"
+#include "platform/text.h"
 
 #include <cstdlib>
 

@@ -3,7 +3,7 @@
 // cutting rules that copies the working text at every step.
 #include "fuzz_input.h"
 #include "main/result_items.h"
-#include "main/text.h"
+#include "platform/text.h"
 
 #include <cstdlib>
 

@@ -1,9 +1,9 @@
 // The program's main block.
-#include "main/main_window.h"
-#include "neweng.h"
+#include "gui/main_window.h"
+#include "gui/neweng.h"
+#include "gui/qt_message_box.h"
+#include "gui/update.h"
 #include "platform/application.h"
-#include "platform/qt_message_box.h"
-#include "update.h"
 
 #include <QApplication>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "platform/guarded_slot.h"
+#include "gui/guarded_slot.h"
 #include "support/fake_message_box.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "platform/key_preview.h"
-#include "platform/spin_edit.h"
+#include "gui/key_preview.h"
+#include "gui/spin_edit.h"
 
 #include <QLineEdit>
 #include <QTest>

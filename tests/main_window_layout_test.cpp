@@ -1,7 +1,7 @@
+#include "gui/main_window.h"
+#include "gui/spin_edit.h"
 #include "main/engine_list.h"
-#include "main/main_window.h"
 #include "main/record_list.h"
-#include "platform/spin_edit.h"
 
 #include <QApplication>
 #include <QHeaderView>

@@ -1,8 +1,8 @@
 // Renders the main window offscreen into a PNG, with a few sample engine rows
 // in each state, to check the layout by eye.
 //     quillmark_screenshot OUT.png [PAGE]     PAGE 0 "Run Search", 1 "Records"
+#include "gui/main_window.h"
 #include "main/engine_list.h"
-#include "main/main_window.h"
 #include "main/record_list.h"
 #include "platform/application.h"
 

@@ -2,7 +2,7 @@
 
 #include "main/ini_access.h"
 #include "platform/application.h"
-#include "platform/message_box.h"
+#include "platform/show_message.h"
 
 #include <filesystem>
 

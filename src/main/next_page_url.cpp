@@ -1,6 +1,6 @@
 #include "main/next_page_url.h"
 
-#include "main/text.h"
+#include "platform/text.h"
 
 #include <string_view>
 #include <utility>

@@ -4,8 +4,9 @@
 #include "main/ini_access.h"
 #include "main/record_list.h"
 #include "main/star_list.h"
-#include "main/text.h"
 #include "platform/message_box.h"
+#include "platform/show_message.h"
+#include "platform/text.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
 #include "main/result_items.h"
 
-#include "main/text.h"
+#include "platform/text.h"
 
 #include <string_view>
 

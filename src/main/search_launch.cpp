@@ -3,7 +3,7 @@
 #include "main/idle_controls.h"
 #include "main/search_thread.h"
 #include "main/search_window.h"
-#include "main/text.h"
+#include "platform/text.h"
 
 #include <algorithm>
 #include <memory>

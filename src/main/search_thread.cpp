@@ -4,9 +4,9 @@
 #include "main/next_page_url.h"
 #include "main/result_items.h"
 #include "main/search_window.h"
-#include "main/text.h"
 #include "platform/fastnet_http.h"
 #include "platform/indy_http.h"
+#include "platform/text.h"
 
 namespace {
 

@@ -1,7 +1,5 @@
 #include "platform/message_box.h"
 
-#include "platform/application.h"
-
 #include <cstdio>
 
 namespace {
@@ -25,8 +23,4 @@ void SetMessageBoxBackend(MessageBoxBackend* backend) {
 
 int MessageBoxA(const std::string& text, const std::string& caption, unsigned flags) {
     return currentBackend->Show({text, caption, flags});
-}
-
-void ShowMessage(const std::string& text) {
-    MessageBoxA(text, Application->Title(), MB_OK);
 }

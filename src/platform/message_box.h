@@ -33,6 +33,3 @@ void SetMessageBoxBackend(MessageBoxBackend* backend);
 
 // A box with the given caption and flags; returns IDOK, IDYES or IDNO.
 int MessageBoxA(const std::string& text, const std::string& caption, unsigned flags);
-
-// A simple message: captioned with the application title, OK, no icon.
-void ShowMessage(const std::string& text);

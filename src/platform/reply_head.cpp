@@ -1,6 +1,6 @@
 #include "platform/reply_head.h"
 
-#include "main/text.h"
+#include "platform/text.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "platform/url_split.h"
 
-#include "main/text.h"
 #include "platform/http_error.h"
+#include "platform/text.h"
 
 #include <string_view>
 #include <utility>

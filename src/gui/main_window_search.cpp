@@ -1,11 +1,11 @@
 // The search button and the window side of a search.
+#include "gui/main_window.h"
+#include "gui/spin_edit.h"
 #include "main/engine_list.h"
-#include "main/main_window.h"
 #include "main/search_launch.h"
-#include "main/text.h"
-#include "platform/message_box.h"
 #include "platform/qt_text.h"
-#include "platform/spin_edit.h"
+#include "platform/show_message.h"
+#include "platform/text.h"
 #include "ui_TFm_Main.h"
 
 void TFm_Main::Sbt_GoClick() {

@@ -28,7 +28,7 @@ class TFm_Main;
 
 // The main window: its layout comes from resources/TFm_Main.ui; its methods
 // are the handlers bound to the controls' events. Every handler runs behind
-// the guard of platform/guarded_slot.h. It is also the window side of every
+// the guard of gui/guarded_slot.h. It is also the window side of every
 // search: the workers reach it through its own window bridge, which closes
 // before the window goes, so no worker touches it afterwards.
 class TFm_Main final : public QWidget, public SearchWindow {

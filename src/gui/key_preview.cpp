@@ -1,4 +1,4 @@
-#include "platform/key_preview.h"
+#include "gui/key_preview.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -1,12 +1,12 @@
-#include "main/main_window.h"
+#include "gui/main_window.h"
 
+#include "gui/guarded_slot.h"
+#include "gui/key_preview.h"
+#include "gui/report_view.h"
+#include "gui/spin_edit.h"
 #include "main/engine_list.h"
 #include "main/record_list.h"
-#include "platform/guarded_slot.h"
 #include "platform/jpeg_decoder.h"
-#include "platform/key_preview.h"
-#include "platform/report_view.h"
-#include "platform/spin_edit.h"
 #include "platform/window_bridge.h"
 #include "ui_TFm_Main.h"
 

@@ -1,4 +1,4 @@
-#include "neweng.h"
+#include "gui/update.h"
 
 namespace {
 
@@ -8,8 +8,8 @@ constexpr Qt::WindowFlags DialogFlags =
 
 } // namespace
 
-TFm_engdata::TFm_engdata(QWidget* parent)
+TFM_Update::TFM_Update(QWidget* parent)
     : QDialog(parent, DialogFlags) {
-    setWindowTitle(QStringLiteral("Setting"));
-    setFixedSize(385, 311);
+    setWindowTitle(QStringLiteral("Updating"));
+    setFixedSize(374, 101);
 }

@@ -1,4 +1,4 @@
-#include "update.h"
+#include "gui/neweng.h"
 
 namespace {
 
@@ -8,8 +8,8 @@ constexpr Qt::WindowFlags DialogFlags =
 
 } // namespace
 
-TFM_Update::TFM_Update(QWidget* parent)
+TFm_engdata::TFm_engdata(QWidget* parent)
     : QDialog(parent, DialogFlags) {
-    setWindowTitle(QStringLiteral("Updating"));
-    setFixedSize(374, 101);
+    setWindowTitle(QStringLiteral("Setting"));
+    setFixedSize(385, 311);
 }

@@ -1,6 +1,6 @@
 // The main window's start and end.
+#include "gui/main_window.h"
 #include "main/catalogues.h"
-#include "main/main_window.h"
 #include "main/records.h"
 #include "main/search_launch.h"
 #include "platform/application.h"

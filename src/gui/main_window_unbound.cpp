@@ -1,11 +1,11 @@
 // Handlers of the window class that no control or event invokes.
+#include "gui/main_window.h"
 #include "main/engine_list.h"
-#include "main/main_window.h"
 #include "main/next_page_url.h"
 #include "main/result_items.h"
-#include "main/text.h"
 #include "platform/indy_http.h"
-#include "platform/message_box.h"
+#include "platform/show_message.h"
+#include "platform/text.h"
 #include "ui_TFm_Main.h"
 
 #include <QItemSelectionModel>

@@ -1,6 +1,6 @@
 // Handlers bound to their controls whose work is not built yet: the engine
 // list commands, help, the area limit and the web links.
-#include "main/main_window.h"
+#include "gui/main_window.h"
 
 void TFm_Main::FormKeyDown(int, Qt::KeyboardModifiers) {}
 void TFm_Main::Sbt_sallClick() {}

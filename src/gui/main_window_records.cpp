@@ -1,5 +1,5 @@
 // The handlers of the records.
-#include "main/main_window.h"
+#include "gui/main_window.h"
 #include "main/records.h"
 
 void TFm_Main::Sbt_saveClick() {

@@ -1,4 +1,4 @@
-#include "platform/report_view.h"
+#include "gui/report_view.h"
 
 #include <QHeaderView>
 #include <QPainter>
