@@ -1,12 +1,6 @@
 #include "gui/neweng.h"
 
-namespace {
-
-// A dialog border with a close box only.
-constexpr Qt::WindowFlags DialogFlags =
-    Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-
-} // namespace
+#include "gui/dialog_flags.h"
 
 TFm_engdata::TFm_engdata(QWidget* parent)
     : QDialog(parent, DialogFlags) {

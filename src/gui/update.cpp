@@ -1,12 +1,6 @@
 #include "gui/update.h"
 
-namespace {
-
-// A dialog border with a close box only.
-constexpr Qt::WindowFlags DialogFlags =
-    Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-
-} // namespace
+#include "gui/dialog_flags.h"
 
 TFM_Update::TFM_Update(QWidget* parent)
     : QDialog(parent, DialogFlags) {
