@@ -5,6 +5,13 @@
 
 class QWidget;
 
+// The system's code of a key, as a form's key-down handler gets it.
+constexpr int VK_F1 = 112;
+
+// The system's code of the key Qt names: letters, digits, function keys and
+// the keys that move, edit or modify; 0 for any other key.
+int VirtualKeyCode(int qtKey);
+
 // The form's key preview: every key pressed in a window reaches the handler
 // first, whichever control of the window has the focus, and then goes on to
 // that control as usual (the handler consumes nothing).

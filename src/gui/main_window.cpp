@@ -168,7 +168,7 @@ void TFm_Main::BindHandlers() {
     }
     connect(ui_->Edt_area, &TSpinEdit::Exit, this, Guarded([this] { Edt_areaExit(); }));
     new KeyPreview(this, [this](int key, Qt::KeyboardModifiers shift) {
-        Guarded([this, key, shift] { FormKeyDown(key, shift); })();
+        Guarded([this, key, shift] { FormKeyDown(VirtualKeyCode(key), shift); })();
     });
 }
 

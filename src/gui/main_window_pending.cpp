@@ -2,7 +2,6 @@
 // list commands, help, the area limit and the web links.
 #include "gui/main_window.h"
 
-void TFm_Main::FormKeyDown(int, Qt::KeyboardModifiers) {}
 void TFm_Main::Sbt_sallClick() {}
 void TFm_Main::Sbt_snoneClick() {}
 void TFm_Main::Sbt_addClick() {}
@@ -14,4 +13,3 @@ void TFm_Main::RdB_lineClick() {}
 void TFm_Main::RdB_pageClick() {}
 void TFm_Main::SpeedButton17Click() {}
 void TFm_Main::SpeedButton2Click() {}
-void TFm_Main::SpeedButton13Click() {}

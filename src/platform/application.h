@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/window_handle.h"
+
 #include <exception>
 #include <string>
 
@@ -10,6 +12,10 @@ public:
     TApplication() = default;
     TApplication(const TApplication&) = delete;
     TApplication& operator=(const TApplication&) = delete;
+
+    // The application's hidden window, which owns the main window: an opaque
+    // handle, the same for the whole run and never 0.
+    HWND Handle() const { return reinterpret_cast<HWND>(this); }
 
     const std::string& Title() const { return title_; }
     void SetTitle(const std::string& title) { title_ = title; }

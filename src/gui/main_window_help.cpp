@@ -1,0 +1,22 @@
+// Help from the main window: F1 anywhere in it, and the help button.
+#include "gui/key_preview.h"
+#include "gui/main_window.h"
+#include "main/HTMLHelp_Decl.h"
+#include "platform/application.h"
+
+namespace {
+
+constexpr const char* kWelcomeTopic = "\\Manuvel.chm::/htmls\\intro_welcome.htm";
+
+} // namespace
+
+// Sees every key before the focused control and leaves it to that control.
+void TFm_Main::FormKeyDown(int key, Qt::KeyboardModifiers) {
+    if (key == VK_F1) {
+        CallHtmlHelp(Application->Handle(), programDirectory_ + kWelcomeTopic, HH_DISPLAY_TOPIC, 0);
+    }
+}
+
+void TFm_Main::SpeedButton13Click() {
+    CallHtmlHelp(Application->Handle(), programDirectory_ + kWelcomeTopic, HH_DISPLAY_TOPIC, 0);
+}
