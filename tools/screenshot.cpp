@@ -1,15 +1,20 @@
 // Renders the main window offscreen into a PNG, with a few sample engine rows
-// in each state, to check the layout by eye.
-//     quillmark_screenshot OUT.png [PAGE]     PAGE 0 "Run Search", 1 "Records"
+// in each state, or the help window with one of its topics, to check the
+// layout by eye.
+//     quillmark_screenshot OUT.png [PAGE]     PAGE 0 "Run Search", 1 "Records",
+//                                             or a help topic: intro, getkeys
 #include "gui/main_window.h"
+#include "main/HTMLHelp_Decl.h"
 #include "main/engine_list.h"
 #include "main/record_list.h"
 #include "platform/application.h"
+#include "platform/program_directory.h"
 
 #include <QApplication>
 #include <QTabWidget>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -42,6 +47,25 @@ void AddSampleRows(TFm_Main& window) {
     window.Records().SetRows({record});
 }
 
+// The help window showing the topic, as the program's help requests show it.
+QWidget* HelpWindow(const char* topic) {
+    const std::string page = std::strcmp(topic, "getkeys") == 0 ? "Manual_getkeys.htm"
+                                                                 : "intro_welcome.htm";
+    const HWND handle = CallHtmlHelp(Application->Handle(),
+                                     ProgramDirectory() + "\\Manuvel.chm::/htmls\\" + page,
+                                     HH_DISPLAY_TOPIC, 0);
+    return QWidget::find(static_cast<WId>(handle));
+}
+
+bool Save(QWidget* window, const char* file) {
+    QApplication::processEvents();
+    if (window == nullptr || !window->grab().save(QString::fromLocal8Bit(file))) {
+        std::fprintf(stderr, "cannot write %s\n", file);
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -54,14 +78,13 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     Application->SetTitle("Tavrello");
+    const char* page = argc > 2 ? argv[2] : "0";
+    if (std::strcmp(page, "intro") == 0 || std::strcmp(page, "getkeys") == 0) {
+        return Save(HelpWindow(page), argv[1]) ? 0 : 1;
+    }
     TFm_Main window;
     AddSampleRows(window);
-    window.Tab_htm()->setCurrentIndex(argc > 2 ? std::atoi(argv[2]) : 0);
+    window.Tab_htm()->setCurrentIndex(std::atoi(page));
     window.show();
-    QApplication::processEvents();
-    if (!window.grab().save(QString::fromLocal8Bit(argv[1]))) {
-        std::fprintf(stderr, "cannot write %s\n", argv[1]);
-        return 1;
-    }
-    return 0;
+    return Save(&window, argv[1]) ? 0 : 1;
 }
