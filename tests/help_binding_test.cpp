@@ -18,7 +18,8 @@ constexpr HWND kCaller = 0x1234;
 // loads, since a loaded module stays loaded.
 std::vector<RecordedCall>& RecordedCalls() {
     const HMODULE module = LoadLibraryA(QM_RECORDING_MODULE_DIR "/HHCTRL.OCX");
-    const auto calls = reinterpret_cast<RecordedCallsProc>(GetProcAddress(module, "RecordedHelpCalls"));
+    const auto calls =
+        reinterpret_cast<RecordedCallsProc>(GetProcAddress(module, "RecordedHelpCalls"));
     return *calls();
 }
 

@@ -49,11 +49,11 @@ void AddSampleRows(TFm_Main& window) {
 
 // The help window showing the topic, as the program's help requests show it.
 QWidget* HelpWindow(const char* topic) {
-    const std::string page = std::strcmp(topic, "getkeys") == 0 ? "Manual_getkeys.htm"
-                                                                 : "intro_welcome.htm";
-    const HWND handle = CallHtmlHelp(Application->Handle(),
-                                     ProgramDirectory() + "\\Manuvel.chm::/htmls\\" + page,
-                                     HH_DISPLAY_TOPIC, 0);
+    const std::string page =
+        std::strcmp(topic, "getkeys") == 0 ? "Manual_getkeys.htm" : "intro_welcome.htm";
+    const HWND handle =
+        CallHtmlHelp(Application->Handle(), ProgramDirectory() + "\\Manuvel.chm::/htmls\\" + page,
+                     HH_DISPLAY_TOPIC, 0);
     return QWidget::find(static_cast<WId>(handle));
 }
 
