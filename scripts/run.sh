@@ -10,12 +10,14 @@ build=build-run
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQM_BUILD_TESTS=OFF -DQM_BUILD_BENCH=OFF
 cmake --build "$build" --target Quillmark demo_engine
 
-# The program reads its catalogues from its own directory: give it one whose
-# standard catalogue also names the demo engine.
+# The program reads its catalogues, its help module and its help file from
+# its own directory: give it one whose standard catalogue also names the demo
+# engine.
 program_dir="$build/demo-program"
 rm -rf "$program_dir"
 mkdir -p "$program_dir"
-cp "$build/src/Quillmark" data/Engines.dat data/CEngines.dat "$program_dir/"
+cp "$build/src/Quillmark" "$build/src/HHCTRL.OCX" "$build/src/Manuvel.chm" \
+    data/Engines.dat data/CEngines.dat "$program_dir/"
 
 "$build/tools/demo_engine" "$program_dir" >"$build/demo-engine.log" &
 demo=$!
