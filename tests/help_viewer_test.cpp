@@ -92,6 +92,12 @@ TEST(HelpViewerTest, ShowsATopicTitledWithItsTitleInOneWindowForTheRun) {
         EXPECT_EQ(ShowHelp(path), intro) << path;
         EXPECT_EQ(window->windowTitle().toStdString(), kGetKeysTitle) << path;
     }
+
+    // Closed by the user, the window comes back on the next request (with a
+    // handle of its own, as a window made anew).
+    window->close();
+    EXPECT_EQ(HelpWindow(ShowHelp(kIntro)), window);
+    EXPECT_TRUE(window->isVisible());
 }
 
 TEST(HelpViewerTest, FollowsLinksAndGoesBackAndForward) {
