@@ -8,13 +8,19 @@
 
 #include <QApplication>
 #include <QTabWidget>
+#include <QTreeView>
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
 
+// The rows that the list control `name` of the window shows.
+template <typename Rows> Rows& ListRows(const TFm_Main& window, const char* name) {
+    return *qobject_cast<Rows*>(window.findChild<QTreeView*>(QString::fromLatin1(name))->model());
+}
+
 void AddSampleRows(TFm_Main& window) {
-    EngineList& engines = window.Engines();
+    auto& engines = ListRows<EngineList>(window, "LstV_eng");
     const struct {
         const char* name;
         const char* ordination;
@@ -39,7 +45,7 @@ void AddSampleRows(TFm_Main& window) {
     TRecordRow record;
     record.Caption = "12/10/2026 8:20:44 AM";
     record.SubItems = {"rank watch", "example.org", "Example Search", "No. 7"};
-    window.Records().SetRows({record});
+    ListRows<RecordList>(window, "LstV_records").SetRows({record});
 }
 
 } // namespace
@@ -56,7 +62,8 @@ int main(int argc, char* argv[]) {
     Application->SetTitle("Tavrello");
     TFm_Main window;
     AddSampleRows(window);
-    window.Tab_htm()->setCurrentIndex(argc > 2 ? std::atoi(argv[2]) : 0);
+    window.findChild<QTabWidget*>(QStringLiteral("Tab_htm"))
+        ->setCurrentIndex(argc > 2 ? std::atoi(argv[2]) : 0);
     window.show();
     QApplication::processEvents();
     if (!window.grab().save(QString::fromLocal8Bit(argv[1]))) {
