@@ -2,7 +2,7 @@
 
 #include <QAbstractSpinBox>
 
-// A spin edit with the rules of the class library's `TSpinEdit`:
+// The area box's spin edit, a Qt spin box with these rules:
 // - Value() is the whole number the text reads as, or MinValue() when the
 //   text is no whole number (empty, a lone sign, a decimal point, too long);
 // - SetValue() writes decimal text, first bringing the value within the
