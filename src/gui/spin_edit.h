@@ -2,7 +2,7 @@
 
 #include <QAbstractSpinBox>
 
-// The area box's spin edit, a Qt spin box with these rules:
+// `TSpinEdit`, our spin edit on Qt's QAbstractSpinBox, with these rules:
 // - Value() is the whole number the text reads as, or MinValue() when the
 //   text is no whole number (empty, a lone sign, a decimal point, too long);
 // - SetValue() writes decimal text, first bringing the value within the
