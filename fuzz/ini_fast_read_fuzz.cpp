@@ -7,9 +7,9 @@
 #include "platform/ini_document.h"
 #include "platform/ini_line_reader.h"
 #include "platform/ini_scan.h"
+#include "support/ini_feed.h"
 
 #include <cstdlib>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,41 +22,15 @@ void Check(bool condition) {
     }
 }
 
-struct Feed {
-    std::size_t piece;
-    std::size_t capacity;
-};
-constexpr Feed Feeds[] = {{1, 1}, {3, 5}, {64, 16}, {65536, IniLineReader::DefaultCapacity}};
+constexpr IniFeed Feeds[] = {{1, 1}, {3, 5}, {64, 16}, {65536, IniLineReader::DefaultCapacity}};
 
-template <typename Scan>
-std::vector<std::string> Names(std::string_view bytes, const Feed& feed, Scan scan) {
-    MemorySource source(bytes, feed.piece);
-    IniLineReader lines(source, feed.capacity);
-    std::vector<std::string> names;
-    scan(lines, [&](std::string_view name) {
-        names.emplace_back(name);
-        return true;
-    });
-    return names;
-}
-
-std::optional<std::string> Value(std::string_view bytes, const Feed& feed, std::string_view section,
-                                 std::string_view key) {
-    MemorySource source(bytes, feed.piece);
-    IniLineReader lines(source, feed.capacity);
-    const std::optional<std::string_view> value = ScanIniValue(lines, section, key);
-    return value ? std::optional<std::string>(*value) : std::nullopt;
-}
-
-void CheckKeysAndValues(const IniDocument& document, std::string_view bytes, const Feed& feed,
+void CheckKeysAndValues(const IniDocument& document, std::string_view bytes, const IniFeed& feed,
                         const std::string& section, const std::string& key) {
     const std::vector<std::string> keys = document.KeyNames(section);
-    Check(Names(bytes, feed, [&](IniLineReader& lines, const IniNameSink& take) {
-              ScanIniKeyNames(lines, section, take);
-          }) == keys);
-    Check(Value(bytes, feed, section, key) == document.Value(section, key));
+    Check(FeedKeyNames(bytes, feed, section) == keys);
+    Check(FeedValue(bytes, feed, section, key) == document.Value(section, key));
     for (std::size_t i = 0; i < keys.size() && i < 4; ++i) {
-        Check(Value(bytes, feed, section, keys[i]) == document.Value(section, keys[i]));
+        Check(FeedValue(bytes, feed, section, keys[i]) == document.Value(section, keys[i]));
     }
 }
 
@@ -70,8 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const IniDocument document = IniDocument::Parse(std::string(bytes));
     const std::vector<std::string> sections = document.SectionNames();
 
-    for (const Feed& feed : Feeds) {
-        Check(Names(bytes, feed, ScanIniSectionNames) == sections);
+    for (const IniFeed& feed : Feeds) {
+        Check(FeedSectionNames(bytes, feed) == sections);
         // A scan told to stop gets no further names.
         std::size_t taken = 0;
         MemorySource source(bytes, feed.piece);

@@ -1,6 +1,7 @@
 #include "platform/byte_source.h"
 #include "platform/ini_line_reader.h"
 #include "platform/ini_scan.h"
+#include "support/ini_feed.h"
 
 #include <gtest/gtest.h>
 #include <optional>
@@ -13,42 +14,7 @@ using namespace std::string_literals;
 
 // Each case is read in whole pieces and one byte a read into a one-byte
 // buffer, so that lines and CR LF pairs cross reads and the buffer grows.
-struct Feed {
-    std::size_t piece;
-    std::size_t capacity;
-};
-const Feed Feeds[] = {{65536, IniLineReader::DefaultCapacity}, {1, 1}};
-
-std::optional<std::string> Value(const std::string& bytes, const Feed& feed,
-                                 std::string_view section, std::string_view key) {
-    MemorySource source(bytes, feed.piece);
-    IniLineReader lines(source, feed.capacity);
-    const auto value = ScanIniValue(lines, section, key);
-    return value ? std::optional<std::string>(*value) : std::nullopt;
-}
-
-std::vector<std::string> Sections(const std::string& bytes, const Feed& feed) {
-    MemorySource source(bytes, feed.piece);
-    IniLineReader lines(source, feed.capacity);
-    std::vector<std::string> names;
-    ScanIniSectionNames(lines, [&](std::string_view name) {
-        names.emplace_back(name);
-        return true;
-    });
-    return names;
-}
-
-std::vector<std::string> Keys(const std::string& bytes, const Feed& feed,
-                              std::string_view section) {
-    MemorySource source(bytes, feed.piece);
-    IniLineReader lines(source, feed.capacity);
-    std::vector<std::string> names;
-    ScanIniKeyNames(lines, section, [&](std::string_view name) {
-        names.emplace_back(name);
-        return true;
-    });
-    return names;
-}
+const IniFeed Feeds[] = {{65536, IniLineReader::DefaultCapacity}, {1, 1}};
 
 struct ValueCase {
     std::string bytes;
@@ -73,21 +39,22 @@ TEST(IniScanValue, EndsOfFileAndLinesAndNulBytes) {
         {"[S]\nk=" + longValue + "\nj=2", "S", "j", "2"},
         {"[S]\nk=" + longValue, "S", "k", longValue},
     };
-    for (const Feed& feed : Feeds) {
+    for (const IniFeed& feed : Feeds) {
         for (const ValueCase& c : cases) {
-            EXPECT_EQ(Value(c.bytes, feed, c.section, c.key), c.expected)
+            EXPECT_EQ(FeedValue(c.bytes, feed, c.section, c.key), c.expected)
                 << testing::PrintToString(c.bytes.substr(0, 40)) << " piece " << feed.piece;
         }
     }
 }
 
 TEST(IniScanListing, AHeaderWithoutALineEndAtTheVeryEnd) {
-    for (const Feed& feed : Feeds) {
-        EXPECT_EQ(Sections("[A]\nk=1\n[B", feed), (std::vector<std::string>{"A", "B"}));
-        EXPECT_EQ(Sections("[A]\r\n[]\r\n[ B ]\r", feed), (std::vector<std::string>{"A", "B"}));
-        EXPECT_EQ(Keys("[A]\nk=1\n[B", feed, "A"), std::vector<std::string>{"k"});
-        EXPECT_TRUE(Keys("[A]\nk=1\n[B", feed, "B").empty());
-        EXPECT_EQ(Keys("[A]\nk=1\nj=2", feed, "a"), (std::vector<std::string>{"k", "j"}));
+    for (const IniFeed& feed : Feeds) {
+        EXPECT_EQ(FeedSectionNames("[A]\nk=1\n[B", feed), (std::vector<std::string>{"A", "B"}));
+        EXPECT_EQ(FeedSectionNames("[A]\r\n[]\r\n[ B ]\r", feed),
+                  (std::vector<std::string>{"A", "B"}));
+        EXPECT_EQ(FeedKeyNames("[A]\nk=1\n[B", feed, "A"), std::vector<std::string>{"k"});
+        EXPECT_TRUE(FeedKeyNames("[A]\nk=1\n[B", feed, "B").empty());
+        EXPECT_EQ(FeedKeyNames("[A]\nk=1\nj=2", feed, "a"), (std::vector<std::string>{"k", "j"}));
     }
 }
 

@@ -2,6 +2,7 @@
 #include "gui/spin_edit.h"
 #include "main/engine_list.h"
 #include "main/record_list.h"
+#include "support/find_control.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -22,9 +23,11 @@ class MainWindowLayoutTest : public testing::Test {
 protected:
     void SetUp() override { window_ = std::make_unique<TFm_Main>(std::string(QM_DATA_DIR) + "/"); }
 
-    QWidget* Control(const char* name) const {
-        return window_->findChild<QWidget*>(QString::fromLatin1(name));
+    template <typename T = QWidget> T* Control(const char* name) const {
+        return FindControl<T>(*window_, name);
     }
+    EngineList& Engines() const { return ViewModel<EngineList>(*window_, "LstV_eng"); }
+    RecordList& Records() const { return ViewModel<RecordList>(*window_, "LstV_records"); }
 
     static QImage Picture(const QIcon& icon) {
         return icon.pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32);
@@ -89,10 +92,10 @@ TEST_F(MainWindowLayoutTest, ControlsStandWhereTheLayoutPutsThem) {
         EXPECT_EQ(label->size(), label->sizeHint()) << l.name;
     }
     // Controls stand on the page, strip or panel their table names.
-    EXPECT_EQ(window_->Edt_URL()->parentWidget(), window_->TabSheet1());
-    EXPECT_EQ(window_->LstV_records()->parentWidget(), window_->TabSheet3());
-    EXPECT_EQ(window_->Pic_Run()->parentWidget(), window_->Panel2());
-    EXPECT_EQ(window_->SpeedButton13()->parentWidget(), window_->Panel1());
+    EXPECT_EQ(Control<QLineEdit>("Edt_URL")->parentWidget(), Control("TabSheet1"));
+    EXPECT_EQ(Control<QTreeView>("LstV_records")->parentWidget(), Control("TabSheet3"));
+    EXPECT_EQ(Control<QLabel>("Pic_Run")->parentWidget(), Control("Panel2"));
+    EXPECT_EQ(Control<QToolButton>("SpeedButton13")->parentWidget(), Control("Panel1"));
 }
 
 TEST_F(MainWindowLayoutTest, SpeedButtonsShowTheirHintsAndTakeNoFocus) {
@@ -123,48 +126,49 @@ TEST_F(MainWindowLayoutTest, SpeedButtonsShowTheirHintsAndTakeNoFocus) {
         EXPECT_TRUE(button->autoRaise()) << b.name;
         EXPECT_EQ(button->iconSize(), QSize(16, 16)) << b.name;
         EXPECT_FALSE(button->icon().isNull()) << b.name;
-        if (button != window_->Sbt_Go()) {
+        if (button != Control<QToolButton>("Sbt_Go")) {
             EXPECT_EQ(button->toolButtonStyle(), Qt::ToolButtonIconOnly) << b.name;
         }
     }
 }
 
 TEST_F(MainWindowLayoutTest, SearchButtonStartsAsGoWithTheRunPicture) {
-    EXPECT_EQ(window_->Sbt_Go()->text(), "Go!");
-    EXPECT_EQ(window_->Sbt_Go()->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
-    const QImage run =
-        window_->Pic_Run()->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
-    const QImage stop =
-        window_->Pic_stop()->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+    QToolButton* go = Control<QToolButton>("Sbt_Go");
+    QLabel* runPicture = Control<QLabel>("Pic_Run");
+    QLabel* stopPicture = Control<QLabel>("Pic_stop");
+    EXPECT_EQ(go->text(), "Go!");
+    EXPECT_EQ(go->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
+    const QImage run = runPicture->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage stop = stopPicture->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
     EXPECT_EQ(run.size(), QSize(16, 16));
     EXPECT_NE(run, stop);
-    EXPECT_EQ(Picture(window_->Sbt_Go()->icon()), run);
+    EXPECT_EQ(Picture(go->icon()), run);
 
-    window_->SetGoGlyph(window_->Pic_stop());
-    EXPECT_EQ(Picture(window_->Sbt_Go()->icon()), stop);
-    window_->SetGoGlyph(window_->Pic_Run());
-    EXPECT_EQ(Picture(window_->Sbt_Go()->icon()), run);
+    window_->SetGoGlyph(stopPicture);
+    EXPECT_EQ(Picture(go->icon()), stop);
+    window_->SetGoGlyph(runPicture);
+    EXPECT_EQ(Picture(go->icon()), run);
 }
 
 TEST_F(MainWindowLayoutTest, HiddenControlsStayHiddenWhenTheWindowShows) {
     window_->show();
-    for (QWidget* control :
-         {static_cast<QWidget*>(window_->RdB_line()), static_cast<QWidget*>(window_->RdB_page()),
-          static_cast<QWidget*>(window_->Pic_Run()), static_cast<QWidget*>(window_->Pic_stop())}) {
-        EXPECT_FALSE(control->isVisible()) << control->objectName().toStdString();
+    for (const char* name : {"RdB_line", "RdB_page", "Pic_Run", "Pic_stop"}) {
+        EXPECT_FALSE(Control(name)->isVisible()) << name;
     }
-    EXPECT_TRUE(window_->LstV_eng()->isVisible());
-    EXPECT_EQ(window_->RdB_line()->text(), "Result line upto");
-    EXPECT_TRUE(window_->RdB_line()->isChecked());
-    EXPECT_EQ(window_->RdB_page()->text(), "Result page upto");
-    EXPECT_FALSE(window_->RdB_page()->isChecked());
+    EXPECT_TRUE(Control("LstV_eng")->isVisible());
+    auto* line = Control<QRadioButton>("RdB_line");
+    auto* page = Control<QRadioButton>("RdB_page");
+    EXPECT_EQ(line->text(), "Result line upto");
+    EXPECT_TRUE(line->isChecked());
+    EXPECT_EQ(page->text(), "Result page upto");
+    EXPECT_FALSE(page->isChecked());
 }
 
 TEST_F(MainWindowLayoutTest, PagesHaveTheirTabsAtTheBottomWithPictures) {
-    QTabWidget* pages = window_->Tab_htm();
+    QTabWidget* pages = Control<QTabWidget>("Tab_htm");
     EXPECT_EQ(pages->tabPosition(), QTabWidget::South);
     ASSERT_EQ(pages->count(), 2);
-    EXPECT_EQ(pages->currentWidget(), window_->TabSheet1());
+    EXPECT_EQ(pages->currentWidget(), Control("TabSheet1"));
     EXPECT_EQ(pages->tabText(0), "Run Search");
     EXPECT_EQ(pages->tabText(1), "Records");
     EXPECT_EQ(Picture(pages->tabIcon(0)), Picture(window_->ImageList2(1)));
@@ -187,24 +191,25 @@ TEST_F(MainWindowLayoutTest, ImageListHasThirteenPicturesWithTheStatePicturesDra
 }
 
 TEST_F(MainWindowLayoutTest, BannerIsDecodedAtItsOwnSize) {
-    const QPixmap banner = window_->Image1()->pixmap();
+    const QPixmap banner = Control<QLabel>("Image1")->pixmap();
     EXPECT_EQ(banner.size(), QSize(617, 45));
-    EXPECT_FALSE(window_->Image1()->hasScaledContents());
-    EXPECT_EQ(window_->Image1()->alignment(), Qt::AlignLeft | Qt::AlignTop);
+    EXPECT_FALSE(Control<QLabel>("Image1")->hasScaledContents());
+    EXPECT_EQ(Control<QLabel>("Image1")->alignment(), Qt::AlignLeft | Qt::AlignTop);
 }
 
 TEST_F(MainWindowLayoutTest, AreaBoxStartsAtTwentyWithinOneToTwoHundred) {
-    EXPECT_EQ(window_->Edt_area()->MinValue(), 1);
-    EXPECT_EQ(window_->Edt_area()->MaxValue(), 200);
-    EXPECT_EQ(window_->Edt_area()->Value(), 20);
-    EXPECT_EQ(window_->Edt_area()->text(), "20");
-    EXPECT_TRUE(window_->Edt_URL()->text().isEmpty());
-    EXPECT_TRUE(window_->Edt_KW()->text().isEmpty());
+    auto* area = Control<TSpinEdit>("Edt_area");
+    EXPECT_EQ(area->MinValue(), 1);
+    EXPECT_EQ(area->MaxValue(), 200);
+    EXPECT_EQ(area->Value(), 20);
+    EXPECT_EQ(area->text(), "20");
+    EXPECT_TRUE(Control<QLineEdit>("Edt_URL")->text().isEmpty());
+    EXPECT_TRUE(Control<QLineEdit>("Edt_KW")->text().isEmpty());
 }
 
 TEST_F(MainWindowLayoutTest, EngineListShowsTheRowsInFixedColumns) {
-    QTreeView* list = window_->LstV_eng();
-    EXPECT_EQ(list->model(), &window_->Engines());
+    QTreeView* list = Control<QTreeView>("LstV_eng");
+    EXPECT_EQ(list->model(), &Engines());
     EXPECT_FALSE(list->rootIsDecorated());
     EXPECT_EQ(list->selectionBehavior(), QAbstractItemView::SelectRows);
     EXPECT_EQ(list->selectionMode(), QAbstractItemView::SingleSelection);
@@ -212,22 +217,22 @@ TEST_F(MainWindowLayoutTest, EngineListShowsTheRowsInFixedColumns) {
     const int widths[] = {240, 80, 70, 175};
     const char* headers[] = {"Search Engines", "Ordination", "Pages", "Status"};
     // The widths hold across the list's rebuilds.
-    window_->Engines().Add("Example");
-    window_->Engines().SetRows({});
+    Engines().Add("Example");
+    Engines().SetRows({});
     for (int column = 0; column < 4; ++column) {
         EXPECT_EQ(list->header()->sectionSize(column), widths[column]) << column;
         EXPECT_EQ(list->model()->headerData(column, Qt::Horizontal).toString(), headers[column]);
     }
 
     // A row shows the state picture of its icon index.
-    const int row = window_->Engines().Add("Example");
-    window_->Engines().SetImageIndex(row, 3);
+    const int row = Engines().Add("Example");
+    Engines().SetImageIndex(row, 3);
     const QVariant picture = list->model()->index(row, 0).data(Qt::DecorationRole);
     EXPECT_EQ(Picture(picture.value<QIcon>()), Picture(window_->ImageList2(3)));
 }
 
 TEST_F(MainWindowLayoutTest, RecordsListEditsOnlyTheDateInPlace) {
-    QTreeView* list = window_->LstV_records();
+    QTreeView* list = Control<QTreeView>("LstV_records");
     const char* headers[] = {"Date", "KeyWords", "URL", "Engines", "Position"};
     const int widths[] = {90, 90, 160, 80, 100};
     ASSERT_EQ(list->model()->columnCount(), 5);
@@ -243,7 +248,7 @@ TEST_F(MainWindowLayoutTest, RecordsListEditsOnlyTheDateInPlace) {
     TRecordRow record;
     record.Caption = "1/2/2024 9:05:01 AM";
     record.SubItems = {"kw", "url", "Engine", "No. 1"};
-    window_->Records().SetRows({record});
+    Records().SetRows({record});
     list->edit(list->model()->index(0, 1));
     EXPECT_EQ(list->viewport()->findChild<QLineEdit*>(), nullptr);
     list->edit(list->model()->index(0, 0));
@@ -252,9 +257,9 @@ TEST_F(MainWindowLayoutTest, RecordsListEditsOnlyTheDateInPlace) {
 
 TEST_F(MainWindowLayoutTest, TabMovesThroughTheSearchInputsAndTheList) {
     window_->show();
-    window_->Edt_URL()->setFocus();
-    const QWidget* expected[] = {window_->Edt_KW(), window_->Edt_area(), window_->LstV_eng(),
-                                 window_->Edt_URL()};
+    Control<QLineEdit>("Edt_URL")->setFocus();
+    const QWidget* expected[] = {Control<QLineEdit>("Edt_KW"), Control<TSpinEdit>("Edt_area"),
+                                 Control<QTreeView>("LstV_eng"), Control<QLineEdit>("Edt_URL")};
     for (const QWidget* next : expected) {
         QTest::keyClick(window_->focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(window_->focusWidget(), next)

@@ -7,6 +7,7 @@
 #include "platform/profile.h"
 #include "platform/thread.h"
 #include "support/fake_message_box.h"
+#include "support/find_control.h"
 #include "support/serve_events.h"
 #include "support/temp_dir.h"
 #include "support/temp_home.h"
@@ -73,6 +74,12 @@ protected:
 
     void Open() { window_ = std::make_unique<TFm_Main>(dir_.Path()); }
 
+    template <typename T = QWidget> T* Control(const char* name) const {
+        return FindControl<T>(*window_, name);
+    }
+    QToolButton* Button(const char* name) const { return Control<QToolButton>(name); }
+    EngineList& Engines() const { return ViewModel<EngineList>(*window_, "LstV_eng"); }
+
     // Starts a search on engines whose pages take their time to come.
     void StartSlowSearch(const std::vector<std::string>& paths, int delayMs) {
         for (const std::string& path : paths) {
@@ -82,26 +89,25 @@ protected:
         WriteCatalogues(paths);
         Open();
         Type("www.mysite.example", "rank");
-        window_->Sbt_Go()->click();
+        Button("Sbt_Go")->click();
     }
 
     void Type(const std::string& url, const std::string& keywords) {
-        window_->Edt_URL()->setText(QString::fromStdString(url));
-        window_->Edt_KW()->setText(QString::fromStdString(keywords));
+        Control<QLineEdit>("Edt_URL")->setText(QString::fromStdString(url));
+        Control<QLineEdit>("Edt_KW")->setText(QString::fromStdString(keywords));
     }
 
     bool ServeUntilIdle() {
-        return ServeEventsUntil([this] { return window_->Sbt_Go()->text() == "Go!"; });
+        return ServeEventsUntil([this] { return Button("Sbt_Go")->text() == "Go!"; });
     }
 
     const std::string& Field(int row, int field) const {
-        return window_->Engines().Row(row).SubItems[static_cast<std::size_t>(field)];
+        return Engines().Row(row).SubItems[static_cast<std::size_t>(field)];
     }
 
     std::vector<QToolButton*> SearchButtons() const {
-        return {window_->Sbt_sall(),    window_->Sbt_snone(), window_->Sbt_add(),
-                window_->Sbt_del(),     window_->Sbt_edt(),   window_->Sbt_save(),
-                window_->Sbt_downdata()};
+        return {Button("Sbt_sall"), Button("Sbt_snone"), Button("Sbt_add"),     Button("Sbt_del"),
+                Button("Sbt_edt"),  Button("Sbt_save"),  Button("Sbt_downdata")};
     }
 
     TempHome home_;
@@ -117,16 +123,16 @@ TEST_F(MainWindowTest, StartsWithBothCataloguesTickedAndIdle) {
     EXPECT_TRUE(boxes_.Shown().empty());
     EXPECT_FALSE(Application->Terminated());
     EXPECT_EQ(window_->windowTitle(), "Quillmark V1.26 ");
-    ASSERT_EQ(window_->Engines().Count(), 3);
+    ASSERT_EQ(Engines().Count(), 3);
     for (int row = 0; row < 3; ++row) {
-        EXPECT_TRUE(window_->Engines().Row(row).Checked);
-        EXPECT_EQ(window_->Engines().Row(row).ImageIndex, TEngineRow::IconIdle);
+        EXPECT_TRUE(Engines().Row(row).Checked);
+        EXPECT_EQ(Engines().Row(row).ImageIndex, TEngineRow::IconIdle);
         EXPECT_EQ(Field(row, TEngineRow::Status), "Ready");
     }
     EXPECT_EQ(window_->PageTexts().size(), 3u);
-    EXPECT_EQ(window_->Tab_htm()->currentWidget(), window_->TabSheet1());
-    EXPECT_EQ(window_->Sbt_Go()->text(), "Go!");
-    EXPECT_EQ(Picture(window_->Sbt_Go()->icon()), Picture(window_->Pic_Run()));
+    EXPECT_EQ(Control<QTabWidget>("Tab_htm")->currentWidget(), Control("TabSheet1"));
+    EXPECT_EQ(Button("Sbt_Go")->text(), "Go!");
+    EXPECT_EQ(Picture(Button("Sbt_Go")->icon()), Picture(Control<QLabel>("Pic_Run")));
     EXPECT_EQ(window_->EnginesFile(), dir_.Path() + "Engines.dat");
     EXPECT_EQ(window_->CustomEnginesFile(), dir_.Path() + "CEngines.dat");
 }
@@ -149,7 +155,7 @@ TEST_F(MainWindowTest, AMissingCatalogueIsReportedAndTheProgramEnds) {
         Open();
         EXPECT_EQ(boxes_.Texts(), c.messages) << c.missing;
         EXPECT_TRUE(Application->Terminated()) << c.missing;
-        EXPECT_EQ(window_->Engines().Count(), c.rows) << c.missing;
+        EXPECT_EQ(Engines().Count(), c.rows) << c.missing;
         window_.reset();
     }
 }
@@ -171,16 +177,16 @@ TEST_F(MainWindowTest, GoChecksTheTicksFirstThenBothBoxes) {
         {true, "", "", "URL or Keyword must be specified"},
     };
     for (const Case& c : cases) {
-        for (int row = 0; row < window_->Engines().Count(); ++row) {
-            window_->Engines().SetChecked(row, c.ticked);
+        for (int row = 0; row < Engines().Count(); ++row) {
+            Engines().SetChecked(row, c.ticked);
         }
         Type(c.url, c.keywords);
         boxes_.Clear();
-        window_->Sbt_Go()->click();
+        Button("Sbt_Go")->click();
         EXPECT_EQ(boxes_.Texts(), std::vector<std::string>{c.message});
         EXPECT_EQ(boxes_.Shown().front().Caption, "Tavrello");
-        EXPECT_EQ(window_->Sbt_Go()->text(), "Go!");
-        EXPECT_EQ(window_->Edt_URL()->text().toStdString(), c.url);
+        EXPECT_EQ(Button("Sbt_Go")->text(), "Go!");
+        EXPECT_EQ(Control<QLineEdit>("Edt_URL")->text().toStdString(), c.url);
         EXPECT_EQ(Field(0, TEngineRow::Status), "Ready");
     }
 }
@@ -192,24 +198,24 @@ TEST_F(MainWindowTest, ASearchOfSeveralEnginesEndsWithTheirRowsAndGoComesBack) {
     server_.Serve("/c", slow);
     WriteCatalogues({"/a", "/b", "/c"});
     Open();
-    window_->Engines().SetChecked(1, false);
+    Engines().SetChecked(1, false);
     Type("www.MySite.example", " rank  watch ");
-    window_->Sbt_Go()->click();
+    Button("Sbt_Go")->click();
 
-    EXPECT_EQ(window_->Sbt_Go()->text(), "Stop!");
-    EXPECT_EQ(Picture(window_->Sbt_Go()->icon()), Picture(window_->Pic_stop()));
+    EXPECT_EQ(Button("Sbt_Go")->text(), "Stop!");
+    EXPECT_EQ(Picture(Button("Sbt_Go")->icon()), Picture(Control<QLabel>("Pic_stop")));
     for (QToolButton* button : SearchButtons()) {
         EXPECT_FALSE(button->isEnabled()) << button->objectName().toStdString();
     }
     EXPECT_EQ(Field(0, TEngineRow::Status), "Searching ... ");
-    EXPECT_EQ(window_->Engines().Row(0).ImageIndex, TEngineRow::IconSearching);
+    EXPECT_EQ(Engines().Row(0).ImageIndex, TEngineRow::IconSearching);
 
     ASSERT_TRUE(ServeUntilIdle());
     EXPECT_EQ(Field(0, TEngineRow::Ordination), "No. 4");
     EXPECT_EQ(Field(0, TEngineRow::Status), "OK! Found");
     EXPECT_EQ(Field(1, TEngineRow::Status), "Ready"); // unticked
     EXPECT_EQ(Field(2, TEngineRow::Ordination), "No. 9");
-    EXPECT_EQ(Picture(window_->Sbt_Go()->icon()), Picture(window_->Pic_Run()));
+    EXPECT_EQ(Picture(Button("Sbt_Go")->icon()), Picture(Control<QLabel>("Pic_Run")));
     for (QToolButton* button : SearchButtons()) {
         EXPECT_TRUE(button->isEnabled()) << button->objectName().toStdString();
     }
@@ -239,13 +245,13 @@ TEST_F(MainWindowTest, AWorkerThatEndsAtOnceLeavesTheSearchRunningWhileOthersDo)
     WriteFile(EnginesFileIn(dir_.Path()), catalogue);
     Open();
     Type("www.mysite.example", "rank");
-    window_->Sbt_Go()->click();
+    Button("Sbt_Go")->click();
     ASSERT_TRUE(
         ServeEventsUntil([this] { return Field(0, TEngineRow::Status) != "Searching ... "; }));
     EXPECT_EQ(Field(0, TEngineRow::Status), "Sorry! Connect Error");
-    EXPECT_EQ(window_->Sbt_Go()->text(), "Stop!");
+    EXPECT_EQ(Button("Sbt_Go")->text(), "Stop!");
     for (int row = 1; row < 12; ++row) {
-        EXPECT_EQ(window_->Engines().Row(row).ImageIndex, TEngineRow::IconSearching);
+        EXPECT_EQ(Engines().Row(row).ImageIndex, TEngineRow::IconSearching);
     }
     ASSERT_TRUE(ServeUntilIdle());
     EXPECT_EQ(Field(11, TEngineRow::Status), "Search Completed!");
@@ -253,10 +259,10 @@ TEST_F(MainWindowTest, AWorkerThatEndsAtOnceLeavesTheSearchRunningWhileOthersDo)
 
 TEST_F(MainWindowTest, StopEndsTheRunningRowsAsCanceled) {
     StartSlowSearch({"/a", "/b"}, 300);
-    window_->Edt_URL()->clear(); // the boxes are not tested when stopping
-    window_->Sbt_Go()->click();
-    window_->Sbt_Go()->click(); // a second stop changes nothing more
-    EXPECT_EQ(window_->Sbt_Go()->text(), "Stop!");
+    Control<QLineEdit>("Edt_URL")->clear(); // the boxes are not tested when stopping
+    Button("Sbt_Go")->click();
+    Button("Sbt_Go")->click(); // a second stop changes nothing more
+    EXPECT_EQ(Button("Sbt_Go")->text(), "Stop!");
     EXPECT_TRUE(boxes_.Shown().empty());
     ASSERT_TRUE(ServeUntilIdle());
     for (int row = 0; row < 2; ++row) {
@@ -267,8 +273,8 @@ TEST_F(MainWindowTest, StopEndsTheRunningRowsAsCanceled) {
 
 TEST_F(MainWindowTest, StopWithNoRowTickedSaysSoAndStopsNothing) {
     StartSlowSearch({"/a"}, 200);
-    window_->Engines().SetChecked(0, false);
-    window_->Sbt_Go()->click();
+    Engines().SetChecked(0, false);
+    Button("Sbt_Go")->click();
     EXPECT_EQ(boxes_.Texts(),
               std::vector<std::string>{"You must choose not less than one engine to do search !"});
     ASSERT_TRUE(ServeUntilIdle());
@@ -297,7 +303,7 @@ TEST_F(MainWindowTest, AnErrorInAHandlerReachesTheErrorBox) {
     std::filesystem::create_directories(ProfileDirectory());
     WriteFile(records, "");
     chmod(records.c_str(), 0444);
-    window_->Sbt_save()->click();
+    Button("Sbt_save")->click();
     ASSERT_EQ(boxes_.Shown().size(), 1u);
     EXPECT_EQ(boxes_.Shown()[0].Text, "Unable to write to records.dat.");
     EXPECT_EQ(boxes_.Shown()[0].Caption, "Tavrello");
@@ -318,7 +324,7 @@ TEST_F(MainWindowTest, TheUninvokedHandlersShowWhatTheyFind) {
     window_->PageTexts()[0] =
         "<ol><li>one http://www.mysite.example/<li>two<li>three WWW.MYSITE.EXAMPLE"
         "<a href=\"/page2\">Next</a>";
-    window_->LstV_eng()->setCurrentIndex(window_->Engines().index(0, 0));
+    Control<QTreeView>("LstV_eng")->setCurrentIndex(Engines().index(0, 0));
     Type("  www.mysite.example ", "");
     window_->Button3Click();
     window_->Button4Click();

@@ -1,11 +1,13 @@
 #include "platform/thread.h"
 #include "platform/window_bridge.h"
+#include "support/fake_message_box.h"
 #include "support/serve_events.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <atomic>
 #include <gtest/gtest.h>
+#include <stdexcept>
 #include <thread>
 #include <vector>
 
@@ -60,6 +62,24 @@ TEST(WindowBridge, SynchronizeGivesTheWindowStateOfThatMoment) {
     worker->Start();
     ASSERT_TRUE(ServeEventsUntil([&] { return ended; }));
     EXPECT_EQ(read.load(), 7);
+}
+
+TEST(WindowBridge, AnErrorInACallGoesToTheErrorBoxAndLaterCallsStillRun) {
+    FakeMessageBox boxes;
+    bool later = false;
+    bool ended = false;
+    auto* worker = new Worker([&](Worker& self) {
+        self.Queue([] { throw std::runtime_error("Unable to write to records.dat"); });
+        self.Queue([&] { later = true; });
+    });
+    worker->SetFreeOnTerminate(true);
+    worker->OnTerminate = [&](TThread*) { ended = true; };
+    worker->Start();
+    ASSERT_TRUE(ServeEventsUntil([&] { return ended; }));
+    EXPECT_TRUE(later);
+    ASSERT_EQ(boxes.Shown().size(), 1u);
+    EXPECT_EQ(boxes.Shown()[0].Text, "Unable to write to records.dat.");
+    EXPECT_EQ(boxes.Shown()[0].Flags, MB_OK | MB_ICONERROR);
 }
 
 TEST(WindowBridge, AClosedBridgeDropsCallsAndReleasesWaitingWorkers) {

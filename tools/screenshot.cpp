@@ -12,14 +12,20 @@
 
 #include <QApplication>
 #include <QTabWidget>
+#include <QTreeView>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 namespace {
 
+// The rows that the list control `name` of the window shows.
+template <typename Rows> Rows& ListRows(const TFm_Main& window, const char* name) {
+    return *qobject_cast<Rows*>(window.findChild<QTreeView*>(QString::fromLatin1(name))->model());
+}
+
 void AddSampleRows(TFm_Main& window) {
-    EngineList& engines = window.Engines();
+    auto& engines = ListRows<EngineList>(window, "LstV_eng");
     const struct {
         const char* name;
         const char* ordination;
@@ -44,7 +50,7 @@ void AddSampleRows(TFm_Main& window) {
     TRecordRow record;
     record.Caption = "12/10/2026 8:20:44 AM";
     record.SubItems = {"rank watch", "example.org", "Example Search", "No. 7"};
-    window.Records().SetRows({record});
+    ListRows<RecordList>(window, "LstV_records").SetRows({record});
 }
 
 // The help window showing the topic, as the program's help requests show it.
@@ -84,7 +90,7 @@ int main(int argc, char* argv[]) {
     }
     TFm_Main window;
     AddSampleRows(window);
-    window.Tab_htm()->setCurrentIndex(std::atoi(page));
+    window.findChild<QTabWidget*>(QStringLiteral("Tab_htm"))->setCurrentIndex(std::atoi(page));
     window.show();
     return Save(&window, argv[1]) ? 0 : 1;
 }

@@ -46,46 +46,6 @@ public:
     explicit TFm_Main(std::string programDirectory = ProgramDirectory(), QWidget* parent = nullptr);
     ~TFm_Main() override;
 
-    // The controls, named as in the layout.
-    QFrame* Panel2() const;
-    QLabel* Image1() const;
-    QLabel* Pic_Run() const;
-    QLabel* Pic_stop() const;
-    QTabWidget* Tab_htm() const;
-    QWidget* TabSheet1() const;
-    QLabel* Label1() const;
-    QLineEdit* Edt_URL() const;
-    QLabel* Label2() const;
-    QLineEdit* Edt_KW() const;
-    QLabel* Label3() const;
-    TSpinEdit* Edt_area() const;
-    QToolButton* Sbt_Go() const;
-    QToolButton* Sbt_sall() const;
-    QToolButton* Sbt_snone() const;
-    QToolButton* Sbt_add() const;
-    QToolButton* Sbt_del() const;
-    QToolButton* Sbt_edt() const;
-    QToolButton* Sbt_save() const;
-    QToolButton* Sbt_downdata() const;
-    QRadioButton* RdB_line() const;
-    QRadioButton* RdB_page() const;
-    QTreeView* LstV_eng() const;
-    QWidget* TabSheet3() const;
-    QLabel* Label4() const;
-    QToolButton* SpeedButton15() const;
-    QToolButton* SpeedButton14() const;
-    QToolButton* SpeedButton12() const;
-    QTreeView* LstV_records() const;
-    QFrame* Panel1() const;
-    QToolButton* SpeedButton17() const;
-    QToolButton* SpeedButton2() const;
-    QToolButton* SpeedButton13() const;
-
-    // The rows of `LstV_eng`; the list shows them with ImageList2's pictures.
-    EngineList& Engines() const { return *engines_; }
-    // The rows of `LstV_records`.
-    RecordList& Records() const { return *records_; }
-
     // The unit's state for the whole run.
     const std::string& EnginesFile() const { return enginesFile_; }
     const std::string& CustomEnginesFile() const { return customEnginesFile_; }

@@ -2,7 +2,7 @@
 
 #include <QAbstractSpinBox>
 
-// A spin edit with the rules of the class library's `TSpinEdit`:
+// `TSpinEdit`, our spin edit on Qt's QAbstractSpinBox, with these rules:
 // - Value() is the whole number the text reads as, or MinValue() when the
 //   text is no whole number (empty, a lone sign, a decimal point, too long);
 // - SetValue() writes decimal text, first bringing the value within the

@@ -1,17 +1,16 @@
 #pragma once
 
 #include "main/engine_row.h"
+#include "main/report_rows.h"
 
-#include <QAbstractTableModel>
 #include <functional>
 #include <string>
-#include <vector>
 
 // The rows of the engine list `LstV_eng`, addressed by row index. The view
 // shows the caption and the first three fields in the columns "Search
 // Engines", "Ordination", "Pages" and "Status", with a tick box and the row's
 // state picture.
-class EngineList final : public QAbstractTableModel {
+class EngineList final : public ReportRows<TEngineRow> {
     Q_OBJECT
 
 public:
@@ -24,30 +23,15 @@ public:
 
     void SetIconProvider(IconProvider provider);
 
-    int Count() const { return static_cast<int>(rows_.size()); }
-    const TEngineRow& Row(int index) const { return rows_.at(static_cast<std::size_t>(index)); }
-
-    void Clear();
     // Adds a ticked, idle row with the caption and ten empty fields.
     int Add(const std::string& caption);
-    void SetRows(std::vector<TEngineRow> rows);
 
     void SetField(int index, int field, const std::string& text);
-    void SetChecked(int index, bool checked);
     void SetImageIndex(int index, int imageIndex);
 
-    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
-    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
-    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
-    Qt::ItemFlags flags(const QModelIndex& index) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
-    TEngineRow& MutableRow(int index) { return rows_.at(static_cast<std::size_t>(index)); }
-    void RowChanged(int index, int firstColumn, int lastColumn);
-
-    std::vector<TEngineRow> rows_;
     IconProvider iconProvider_;
 };
 

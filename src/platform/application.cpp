@@ -3,6 +3,7 @@
 #include "platform/message_box.h"
 
 #include <QCoreApplication>
+#include <stdexcept>
 
 namespace {
 
@@ -25,6 +26,16 @@ void TApplication::Run() {
 
 void TApplication::ShowException(const std::exception& error) {
     MessageBoxA(ErrorBoxText(error.what()), title_, MB_OK | MB_ICONERROR);
+}
+
+void TApplication::RunHandler(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        ShowException(error);
+    } catch (...) {
+        ShowException(std::runtime_error("Unknown error"));
+    }
 }
 
 std::string ErrorBoxText(const std::string& message) {

@@ -3,6 +3,7 @@
 #include "platform/window_handle.h"
 
 #include <exception>
+#include <functional>
 #include <string>
 
 // The application object: its title, the request to end, and the top-level
@@ -33,6 +34,9 @@ public:
     // error icon and OK; a full stop is added when the last character's code
     // is greater than that of ".".
     void ShowException(const std::exception& error);
+    // Runs a call from the event loop (a window handler, a worker's report):
+    // an error that leaves it is shown by ShowException, and the loop goes on.
+    void RunHandler(const std::function<void()>& handler);
 
 private:
     std::string title_;

@@ -8,10 +8,10 @@
 #include <memory>
 #include <mutex>
 
-// The class library's seven thread priorities, lowest first.
+// The seven priorities a TThread runs at, lowest first.
 enum TThreadPriority { tpIdle, tpLowest, tpLower, tpNormal, tpHigher, tpHighest, tpTimeCritical };
 
-// A thread object in the manner of the class library: created suspended,
+// Our thread object, on std::thread and the window bridge: created suspended,
 // started once, asked to stop through a flag that its body polls. A thread
 // marked free-on-terminate is handed to the window thread when its body has
 // returned: OnTerminate runs there and the object is deleted there. Any

@@ -16,13 +16,7 @@ std::shared_ptr<WindowBridge> current;
 // An error must not run into the event loop: it goes to the application's
 // error box, as an error in any window handler does.
 void RunOnWindowThread(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const std::exception& error) {
-        Application->ShowException(error);
-    } catch (...) {
-        Application->ShowException(std::runtime_error("Unknown error"));
-    }
+    Application->RunHandler(call);
 }
 
 } // namespace
