@@ -1,5 +1,6 @@
 #include "platform/thread.h"
 #include "platform/window_bridge.h"
+#include "support/fake_message_box.h"
 #include "support/serve_events.h"
 
 #include <QCoreApplication>
@@ -60,6 +61,28 @@ TEST(WindowBridge, SynchronizeGivesTheWindowStateOfThatMoment) {
     worker->Start();
     ASSERT_TRUE(ServeEventsUntil([&] { return ended; }));
     EXPECT_EQ(read.load(), 7);
+}
+
+TEST(WindowBridge, AnErrorOfASynchronizedCallGoesBackToTheWaitingWorker) {
+    FakeMessageBox boxes;
+    std::string caught;
+    bool after = false;
+    bool ended = false;
+    auto* worker = new Worker([&](Worker& self) {
+        try {
+            self.Synchronize([] { throw std::runtime_error("the box is gone"); });
+        } catch (const std::runtime_error& error) {
+            caught = error.what();
+        }
+        self.Queue([&] { after = true; });
+    });
+    worker->SetFreeOnTerminate(true);
+    worker->OnTerminate = [&](TThread*) { ended = true; };
+    worker->Start();
+    ASSERT_TRUE(ServeEventsUntil([&] { return ended; }, 5000));
+    EXPECT_EQ(caught, "the box is gone");
+    EXPECT_TRUE(after);
+    EXPECT_TRUE(boxes.Shown().empty());
 }
 
 TEST(WindowBridge, AClosedBridgeDropsCallsAndReleasesWaitingWorkers) {
