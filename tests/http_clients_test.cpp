@@ -1,12 +1,18 @@
 #include "platform/fastnet_http.h"
 #include "platform/http_error.h"
+#include "platform/http_timeouts.h"
 #include "platform/indy_http.h"
 #include "platform/reply_head.h"
 #include "platform/url_split.h"
 #include "support/test_http_server.h"
 
+#include <arpa/inet.h>
 #include <functional>
+#include <future>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 #include <thread>
 #include <vector>
 
@@ -474,6 +480,116 @@ TEST(HttpClients, ServeThreadsSideBySide) {
     }
     EXPECT_EQ(server.Requests().size(), 4u * Threads);
     EXPECT_EQ(server.Connections(), 2 * Threads);
+}
+
+// Time-outs short enough for a test; the defaults come back afterwards.
+class ShortTimeouts final {
+public:
+    explicit ShortTimeouts(const HttpTimeouts& timeouts) { SetHttpTimeouts(timeouts); }
+    ~ShortTimeouts() { SetHttpTimeouts(HttpTimeouts{}); }
+    ShortTimeouts(const ShortTimeouts&) = delete;
+    ShortTimeouts& operator=(const ShortTimeouts&) = delete;
+};
+
+// True when the fetch failed within the wait; a fetch still running then is
+// ended by the release (which stops its server).
+bool FailsWithin(const Client& client, const std::string& url, std::chrono::seconds wait,
+                 const std::function<void()>& release) {
+    auto fetch = std::async(std::launch::async, [&client, url] {
+        try {
+            client.fetch(url);
+            return false;
+        } catch (const EHttpError&) {
+            return true;
+        }
+    });
+    const bool ended = fetch.wait_for(wait) == std::future_status::ready;
+    release();
+    return fetch.get() && ended;
+}
+
+TEST(HttpTimeouts, AreThoseOfARealClient) {
+    const HttpTimeouts timeouts = CurrentHttpTimeouts();
+    EXPECT_EQ(timeouts.connect, 30s);
+    EXPECT_EQ(timeouts.lowSpeedBytes, 1);
+    EXPECT_EQ(timeouts.lowSpeedTime, 60s);
+}
+
+TEST(HttpClients, FailWhenTheServerSendsNothingForTheLowSpeedTime) {
+    const ShortTimeouts timeouts({30s, 1, 1s});
+    const std::vector<std::pair<const char*, TestReply>> silences = {
+        {"no reply", TestReply::SlowPage("late", 600s)},
+        {"headers only", TestReply::TricklingPage("stalled", 600s)},
+    };
+    for (const Client& client : BothClients) {
+        for (const auto& [name, reply] : silences) {
+            SCOPED_TRACE(std::string(client.name) + " " + name);
+            auto server = std::make_unique<TestHttpServer>();
+            server->Serve("/page", reply);
+            EXPECT_TRUE(FailsWithin(client, server->Url("/page"), 10s, [&] { server.reset(); }));
+        }
+    }
+}
+
+TEST(HttpClients, NeverCutOffASlowButSteadyServer) {
+    const ShortTimeouts timeouts({30s, 1, 1s});
+    TestHttpServer server;
+    server.Serve("/slow", TestReply::TricklingPage("steady", 400ms));
+    std::vector<std::future<std::string>> fetches;
+    for (const Client& client : BothClients) {
+        fetches.push_back(std::async(std::launch::async,
+                                     [&client, url = server.Url("/slow")] { return client.fetch(url); }));
+    }
+    for (auto& fetch : fetches) {
+        EXPECT_EQ(fetch.get(), "steady");
+    }
+}
+
+// A listener whose queue of connections is full: a further connect is
+// never answered.
+class FullListener final {
+public:
+    FullListener() {
+        listener_ = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address);
+        listen(listener_, 0);
+        getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length);
+        port_ = ntohs(address.sin_port);
+        for (int i = 0; i < 4; ++i) {
+            const int filler = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+            connect(filler, reinterpret_cast<sockaddr*>(&address), sizeof address);
+            fillers_.push_back(filler);
+        }
+        std::this_thread::sleep_for(100ms);
+    }
+    ~FullListener() {
+        for (int filler : fillers_) {
+            close(filler);
+        }
+        close(listener_);
+    }
+    FullListener(const FullListener&) = delete;
+    FullListener& operator=(const FullListener&) = delete;
+
+    std::string Url() const { return "http://127.0.0.1:" + std::to_string(port_) + "/page"; }
+
+private:
+    int listener_ = -1;
+    int port_ = 0;
+    std::vector<int> fillers_;
+};
+
+TEST(HttpClients, FailWhenTheConnectTakesLongerThanTheConnectTimeout) {
+    const ShortTimeouts timeouts({300ms, 1, 60s});
+    for (const Client& client : BothClients) {
+        SCOPED_TRACE(client.name);
+        auto listener = std::make_unique<FullListener>();
+        EXPECT_TRUE(FailsWithin(client, listener->Url(), 10s, [&] { listener.reset(); }));
+    }
 }
 
 TEST(TestServer, StopsWhileAReplyIsStillDelayed) {
