@@ -88,11 +88,11 @@ TEST(AtomicReplace, RemovesOnlyTheTemporariesOfEndedWritersOfThatFile) {
     const std::string ended = std::to_string(EndedProcess());
     const std::string running = std::to_string(::getpid());
     const std::vector<std::string> kept = {
-        ".a.dat.tmp" + running + "-7",        // a writer still at work
-        ".a.dat.tmp" + ended,                 // not a name of ours
-        ".a.dat.tmp" + ended + "-1x",         //
-        ".b.dat.tmp" + ended + "-1",          // another file's
-        "a.dat.tmp" + ended + "-1",           //
+        ".a.dat.tmp" + running + "-7", // a writer still at work
+        ".a.dat.tmp" + ended,          // not a name of ours
+        ".a.dat.tmp" + ended + "-1x",  //
+        ".b.dat.tmp" + ended + "-1",   // another file's
+        "a.dat.tmp" + ended + "-1",    //
     };
     for (const std::string& name : kept) {
         WriteFile(dir.File(name), "kept");

@@ -12,8 +12,8 @@
 #include <gtest/gtest.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
-#include <unistd.h>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -417,9 +417,9 @@ TEST(FastNetClient, FollowsALocationHoldingBytesFrom128Up) {
     server.Serve("/dir/caf\xe9%41", TestReply::Redirect(301, "/%e9/./x?\xe9"));
     server.SetDefaultReply(TestReply::Page("moved"));
     EXPECT_EQ(FetchWithFastNet(server.Url("/dir/old")), "moved");
-    EXPECT_EQ(TargetsOf(server), (std::vector<std::string>{"/dir/old",
-                                                           "/dir/caf\xe9%41?q=\xc3\xa9%25#c",
-                                                           "/%e9/x?\xe9"}));
+    EXPECT_EQ(
+        TargetsOf(server),
+        (std::vector<std::string>{"/dir/old", "/dir/caf\xe9%41?q=\xc3\xa9%25#c", "/%e9/x?\xe9"}));
 }
 
 TEST(HttpClients, TakeABodyOfUpTo64MiB) {
@@ -537,8 +537,9 @@ TEST(HttpClients, NeverCutOffASlowButSteadyServer) {
     server.Serve("/slow", TestReply::TricklingPage("steady", 400ms));
     std::vector<std::future<std::string>> fetches;
     for (const Client& client : BothClients) {
-        fetches.push_back(std::async(std::launch::async,
-                                     [&client, url = server.Url("/slow")] { return client.fetch(url); }));
+        fetches.push_back(std::async(std::launch::async, [&client, url = server.Url("/slow")] {
+            return client.fetch(url);
+        }));
     }
     for (auto& fetch : fetches) {
         EXPECT_EQ(fetch.get(), "steady");

@@ -54,8 +54,8 @@ const LinkCase kMarkerCases[] = {
     {"NextEndBeforeTheFirstNextStart", "<ol>Next</a><a href=\"/p2\">Next</a>", "p2"},
     // The next end is looked for from the start of the working text, so one
     // that begins before the next start and overlaps it empties the candidate.
-    {"NextEndOverlappingTheNextStart",
-     "<ol>x<a href=\"/p1\">Next x</a> <a href=\"/p2\">Next x</a>", "p2", "<a", "Next", "x<"},
+    {"NextEndOverlappingTheNextStart", "<ol>x<a href=\"/p1\">Next x</a> <a href=\"/p2\">Next x</a>",
+     "p2", "<a", "Next", "x<"},
     {"KeywordBeforeTheFirstNextEndOnly", "<ol>Next</a><a href=\"/p2\">2</a>", ""},
     {"SeveralNextEndsBeforeTheNextLink",
      "<ol><a href=\"/p1\">1</a> </a> </a> <a href=\"/p2\">Next</a>", "p2"},

@@ -28,8 +28,9 @@ public:
 
     // Runs the script with only these commands on the PATH; its exit code.
     int RunSetUp() {
-        const std::string command = "env -i PATH='" + dir_.File("bin") + "' '" QM_SCRIPTS_DIR
-                                    "/setup.sh' >'" + dir_.File("out") + "' 2>&1";
+        const std::string command = "env -i PATH='" + dir_.File("bin") +
+                                    "' '" QM_SCRIPTS_DIR "/setup.sh' >'" + dir_.File("out") +
+                                    "' 2>&1";
         const int status = std::system(command.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
@@ -55,8 +56,9 @@ TEST(SetUpScript, WithoutRootOrSudoPrintsTheLineToRunAsRootAndStops) {
     EXPECT_EQ(commands.RunSetUp(), 1);
     const std::string output = commands.Output();
     EXPECT_NE(output.find("sudo is not available"), std::string::npos) << output;
-    EXPECT_NE(output.find("\n    apt-get update && apt-get install -y --no-install-recommends cmake "),
-              std::string::npos)
+    EXPECT_NE(
+        output.find("\n    apt-get update && apt-get install -y --no-install-recommends cmake "),
+        std::string::npos)
         << output;
     EXPECT_NE(output.find(" locales\n"), std::string::npos) << output;
     EXPECT_EQ(commands.Calls(), "");
@@ -69,8 +71,9 @@ TEST(SetUpScript, InstallsAsRootOrThroughSudo) {
 
     StubCommands throughSudo(1000, true);
     EXPECT_EQ(throughSudo.RunSetUp(), 0) << throughSudo.Output();
-    EXPECT_EQ(throughSudo.Calls().rfind("sudo apt-get update\napt-get update\nsudo apt-get install", 0),
-              0u)
+    EXPECT_EQ(
+        throughSudo.Calls().rfind("sudo apt-get update\napt-get update\nsudo apt-get install", 0),
+        0u)
         << throughSudo.Calls();
 }
 

@@ -50,7 +50,8 @@ HeaderList MakeHeaderList(const std::vector<std::string>& lines) {
 void SetTimeouts(CURL* curl, const HttpTimeouts& timeouts) {
     curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(timeouts.connect.count()));
     curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, timeouts.lowSpeedBytes);
-    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, static_cast<long>(timeouts.lowSpeedTime.count()));
+    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME,
+                     static_cast<long>(timeouts.lowSpeedTime.count()));
 }
 
 // Every option of one request. The header list replaces libcurl's own Host

@@ -2,9 +2,9 @@
 
 #include <atomic>
 #include <cerrno>
-#include <signal.h>
 #include <dirent.h>
 #include <mutex>
+#include <signal.h>
 #include <string_view>
 #include <unistd.h>
 
