@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing Quillmark
-# need. Installs only what is missing; safe to run again.
+# need. Installs only what is missing; safe to run again. Installing needs
+# root: run it as root or as a user who may use sudo.
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,7 @@ packages=(
     libcurl4-openssl-dev libjpeg62-turbo-dev
     libchm-dev fp-utils-3.2.2
     libgtest-dev libgmock-dev libbenchmark-dev
+    locales
 )
 
 missing=()
@@ -24,6 +26,15 @@ fi
 
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null 2>&1; then
+        echo "Quillmark's set-up needs these Debian packages: ${missing[*]}" >&2
+        echo "Installing them needs root, and sudo is not available. Run as root:" >&2
+        echo "" >&2
+        echo "    apt-get update && apt-get install -y --no-install-recommends ${missing[*]}" >&2
+        echo "" >&2
+        echo "then run this command again." >&2
+        exit 1
+    fi
     sudo="sudo"
 fi
 echo "Installing: ${missing[*]}"

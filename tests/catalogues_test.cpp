@@ -181,4 +181,21 @@ TEST_F(CheckEngineFilesTest, ADirectoryInPlaceOfACatalogueCountsAsMissing) {
     EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"Error while loading engines data! "});
 }
 
+// Every engine of the catalogues that ship has each of its values: a key
+// missing from a section would read "Error".
+TEST(ShippedCatalogues, LoadWithNoFieldReadingError) {
+    const std::string data = std::string(QM_DATA_DIR) + "/";
+    EngineList rows;
+    std::vector<std::string> pageTexts;
+    LoadEngines(rows, EnginesFileIn(data), CustomEnginesFileIn(data), pageTexts);
+    ASSERT_GT(rows.Count(), 0);
+    for (int i = 0; i < rows.Count(); ++i) {
+        SCOPED_TRACE(rows.Row(i).Caption);
+        EXPECT_FALSE(rows.Row(i).Caption.empty());
+        for (const std::string& field : rows.Row(i).SubItems) {
+            EXPECT_NE(field, "Error");
+        }
+    }
+}
+
 } // namespace

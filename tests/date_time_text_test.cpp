@@ -104,13 +104,6 @@ TEST(RegionalSettings, TheCLocaleGivesATwoDigitYearAndTheTwentyFourHourClock) {
     }
 }
 
-TEST(RegionalSettings, TheEnvironmentNamesTheLocale) {
-    setenv("LC_ALL", "", 1);
-    setenv("LC_TIME", "C", 1);
-    setenv("LANG", "en_US.UTF-8", 1);
-    ExpectCLocale(ReadRegionalSettings());
-}
-
 // Builds en_US.UTF-8 from the system's locale sources into a folder of its
 // own; the machine need not have it installed.
 bool MakeUsEnglishLocale(const TempDir& dir) {
@@ -123,11 +116,45 @@ bool MakeUsEnglishLocale(const TempDir& dir) {
     return true;
 }
 
+constexpr const char* kNoLocaleSources =
+    "localedef cannot build en_US.UTF-8: is the locales package installed (scripts/setup.sh)?";
+
+// LC_ALL comes before LC_TIME, and LC_TIME before LANG; an empty variable
+// counts as unset.
+TEST(RegionalSettings, TheEnvironmentNamesTheLocale) {
+    TempDir dir;
+    ASSERT_TRUE(MakeUsEnglishLocale(dir)) << kNoLocaleSources;
+    struct Case {
+        const char* all;
+        const char* time;
+        const char* lang;
+        bool unitedStates;
+    };
+    const Case cases[] = {
+        {"", "", "en_US.UTF-8", true},
+        {"", "en_US.UTF-8", "C", true},
+        {"", "C", "en_US.UTF-8", false},
+        {"en_US.UTF-8", "C", "C", true},
+        {"C", "en_US.UTF-8", "en_US.UTF-8", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.all) + "/" + c.time + "/" + c.lang);
+        setenv("LC_ALL", c.all, 1);
+        setenv("LC_TIME", c.time, 1);
+        setenv("LANG", c.lang, 1);
+        const RegionalSettings settings = ReadRegionalSettings();
+        if (c.unitedStates) {
+            EXPECT_EQ(settings.ShortDateFormat, "%m/%d/%Y");
+            EXPECT_TRUE(settings.TwelveHourClock);
+        } else {
+            ExpectCLocale(settings);
+        }
+    }
+}
+
 TEST(RegionalSettings, UnitedStatesEnglish) {
     TempDir dir;
-    if (!MakeUsEnglishLocale(dir)) {
-        GTEST_SKIP() << "localedef cannot build en_US.UTF-8 here";
-    }
+    ASSERT_TRUE(MakeUsEnglishLocale(dir)) << kNoLocaleSources;
     setenv("LC_ALL", "en_US.UTF-8", 1);
     const RegionalSettings settings = ReadRegionalSettings();
     EXPECT_EQ(settings.ShortDateFormat, "%m/%d/%Y");

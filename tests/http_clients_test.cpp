@@ -1,13 +1,19 @@
 #include "platform/fastnet_http.h"
 #include "platform/http_error.h"
+#include "platform/http_timeouts.h"
 #include "platform/indy_http.h"
 #include "platform/reply_head.h"
 #include "platform/url_split.h"
 #include "support/test_http_server.h"
 
+#include <arpa/inet.h>
 #include <functional>
+#include <future>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -74,12 +80,15 @@ TEST(UrlSplit, FindsHostPortAndTarget) {
         std::string url, host;
         int port;
         std::string authority, target;
+        std::string fragment = {};
     };
     const std::vector<Case> cases = {
         {"http://example.com/a/b?q=1+2", "example.com", 80, "example.com", "/a/b?q=1+2"},
         {"http://example.com", "example.com", 80, "example.com", "/"},
         {"http://example.com?q=1", "example.com", 80, "example.com", "/?q=1"},
-        {"http://example.com/p#part", "example.com", 80, "example.com", "/p"},
+        {"http://example.com/p#part", "example.com", 80, "example.com", "/p", "#part"},
+        {"http://example.com/s?q=c#", "example.com", 80, "example.com", "/s?q=c", "#"},
+        {"http://example.com#top", "example.com", 80, "example.com", "/", "#top"},
         {"HTTP://Example.COM:8080/X", "Example.COM", 8080, "Example.COM:8080", "/X"},
         {"http://example.com:80/", "example.com", 80, "example.com:80", "/"},
         {"example.com/search?u=http://x.org/", "example.com", 80, "example.com",
@@ -95,6 +104,7 @@ TEST(UrlSplit, FindsHostPortAndTarget) {
         EXPECT_EQ(parts.port, c.port);
         EXPECT_EQ(parts.authority, c.authority);
         EXPECT_EQ(parts.target, c.target);
+        EXPECT_EQ(parts.fragment, c.fragment);
     }
 }
 
@@ -292,8 +302,8 @@ TEST(FastNetClient, FollowsNoLocationItCannotUse) {
 TEST(FastNetClient, SendsAtMost256CharactersOfPathAndQuery) {
     TestHttpServer server;
     server.SetDefaultReply(TestReply::Page("ok"));
-    const std::string exact = "/p?q=" + std::string(251, 'a');
-    const std::string longer = "/p?q=" + std::string(300, 'b');
+    const std::string exact = "/p?q=" + std::string(250, 'a') + "#";
+    const std::string longer = "/p?q=" + std::string(200, 'b') + "#" + std::string(100, 'c');
     FetchWithFastNet(server.Url(exact));
     FetchWithFastNet(server.Url(longer));
     EXPECT_EQ(TargetsOf(server), (std::vector<std::string>{exact, longer.substr(0, 256)}));
@@ -360,7 +370,6 @@ TEST(HttpClients, NeverSendAnAddressWithBytesARequestCannotCarry) {
         base + "\t",
         " " + base,
         base + "?q=\x7f",
-        base + "?q=\xe9t\xe9",
         base + std::string("?q=\0x", 5),
         "http://127.0.0.1\n:" + std::to_string(server.Port()) + "/",
     };
@@ -371,6 +380,46 @@ TEST(HttpClients, NeverSendAnAddressWithBytesARequestCannotCarry) {
         }
     }
     EXPECT_EQ(server.Connections(), 0);
+}
+
+TEST(HttpClients, SendBytesFrom128UpAsTyped) {
+    TestHttpServer server;
+    server.SetDefaultReply(TestReply::Page("ok"));
+    // "café" in Latin-1 and in UTF-8, and every byte from 128 to 255.
+    std::string high;
+    for (int code = 128; code < 256; ++code) {
+        high.push_back(static_cast<char>(code));
+    }
+    for (const std::string& target :
+         {std::string("/s?q=caf\xe9+au+lait"), std::string("/s?q=caf\xc3\xa9"), "/s?q=" + high}) {
+        for (const Client& client : BothClients) {
+            SCOPED_TRACE(client.name);
+            EXPECT_EQ(client.fetch(server.Url(target)), "ok");
+            EXPECT_EQ(server.Requests().back().raw, client.request(target, server.HostPort()));
+        }
+    }
+}
+
+TEST(HttpClients, OnlyTheFastNetClientSendsTheHashPart) {
+    TestHttpServer server;
+    server.SetDefaultReply(TestReply::Page("ok"));
+    FetchWithFastNet(server.Url("/s?q=c#"));
+    FetchWithFastNet(server.Url("/s?q=c#+sharp#x"));
+    FetchWithIndy(server.Url("/s?q=c#"));
+    FetchWithIndy(server.Url("/s?q=c#+sharp#x"));
+    EXPECT_EQ(TargetsOf(server),
+              (std::vector<std::string>{"/s?q=c#", "/s?q=c#+sharp#x", "/s?q=c", "/s?q=c"}));
+}
+
+TEST(FastNetClient, FollowsALocationHoldingBytesFrom128Up) {
+    TestHttpServer server;
+    server.Serve("/dir/old", TestReply::Redirect(302, "caf\xe9%41?q=\xc3\xa9%25#c"));
+    server.Serve("/dir/caf\xe9%41", TestReply::Redirect(301, "/%e9/./x?\xe9"));
+    server.SetDefaultReply(TestReply::Page("moved"));
+    EXPECT_EQ(FetchWithFastNet(server.Url("/dir/old")), "moved");
+    EXPECT_EQ(
+        TargetsOf(server),
+        (std::vector<std::string>{"/dir/old", "/dir/caf\xe9%41?q=\xc3\xa9%25#c", "/%e9/x?\xe9"}));
 }
 
 TEST(HttpClients, TakeABodyOfUpTo64MiB) {
@@ -431,6 +480,117 @@ TEST(HttpClients, ServeThreadsSideBySide) {
     }
     EXPECT_EQ(server.Requests().size(), 4u * Threads);
     EXPECT_EQ(server.Connections(), 2 * Threads);
+}
+
+// Time-outs short enough for a test; the defaults come back afterwards.
+class ShortTimeouts final {
+public:
+    explicit ShortTimeouts(const HttpTimeouts& timeouts) { SetHttpTimeouts(timeouts); }
+    ~ShortTimeouts() { SetHttpTimeouts(HttpTimeouts{}); }
+    ShortTimeouts(const ShortTimeouts&) = delete;
+    ShortTimeouts& operator=(const ShortTimeouts&) = delete;
+};
+
+// True when the fetch failed within the wait; a fetch still running then is
+// ended by the release (which stops its server).
+bool FailsWithin(const Client& client, const std::string& url, std::chrono::seconds wait,
+                 const std::function<void()>& release) {
+    auto fetch = std::async(std::launch::async, [&client, url] {
+        try {
+            client.fetch(url);
+            return false;
+        } catch (const EHttpError&) {
+            return true;
+        }
+    });
+    const bool ended = fetch.wait_for(wait) == std::future_status::ready;
+    release();
+    return fetch.get() && ended;
+}
+
+TEST(HttpTimeouts, AreThoseOfARealClient) {
+    const HttpTimeouts timeouts = CurrentHttpTimeouts();
+    EXPECT_EQ(timeouts.connect, 30s);
+    EXPECT_EQ(timeouts.lowSpeedBytes, 1);
+    EXPECT_EQ(timeouts.lowSpeedTime, 60s);
+}
+
+TEST(HttpClients, FailWhenTheServerSendsNothingForTheLowSpeedTime) {
+    const ShortTimeouts timeouts({30s, 1, 1s});
+    const std::vector<std::pair<const char*, TestReply>> silences = {
+        {"no reply", TestReply::SlowPage("late", 600s)},
+        {"headers only", TestReply::TricklingPage("stalled", 600s)},
+    };
+    for (const Client& client : BothClients) {
+        for (const auto& [name, reply] : silences) {
+            SCOPED_TRACE(std::string(client.name) + " " + name);
+            auto server = std::make_unique<TestHttpServer>();
+            server->Serve("/page", reply);
+            EXPECT_TRUE(FailsWithin(client, server->Url("/page"), 10s, [&] { server.reset(); }));
+        }
+    }
+}
+
+TEST(HttpClients, NeverCutOffASlowButSteadyServer) {
+    const ShortTimeouts timeouts({30s, 1, 1s});
+    TestHttpServer server;
+    server.Serve("/slow", TestReply::TricklingPage("steady", 400ms));
+    std::vector<std::future<std::string>> fetches;
+    for (const Client& client : BothClients) {
+        fetches.push_back(std::async(std::launch::async, [&client, url = server.Url("/slow")] {
+            return client.fetch(url);
+        }));
+    }
+    for (auto& fetch : fetches) {
+        EXPECT_EQ(fetch.get(), "steady");
+    }
+}
+
+// A listener whose queue of connections is full: a further connect is
+// never answered.
+class FullListener final {
+public:
+    FullListener() {
+        listener_ = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address);
+        listen(listener_, 0);
+        getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length);
+        port_ = ntohs(address.sin_port);
+        for (int i = 0; i < 4; ++i) {
+            const int filler = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+            connect(filler, reinterpret_cast<sockaddr*>(&address), sizeof address);
+            fillers_.push_back(filler);
+        }
+        std::this_thread::sleep_for(100ms);
+    }
+    ~FullListener() {
+        for (int filler : fillers_) {
+            close(filler);
+        }
+        close(listener_);
+    }
+    FullListener(const FullListener&) = delete;
+    FullListener& operator=(const FullListener&) = delete;
+
+    std::string Url() const { return "http://127.0.0.1:" + std::to_string(port_) + "/page"; }
+
+private:
+    int listener_ = -1;
+    int port_ = 0;
+    std::vector<int> fillers_;
+};
+
+TEST(HttpClients, FailWhenTheConnectTakesLongerThanTheConnectTimeout) {
+    const ShortTimeouts timeouts({300ms, 1, 60s});
+    for (const Client& client : BothClients) {
+        SCOPED_TRACE(client.name);
+        auto listener = std::make_unique<FullListener>();
+        EXPECT_TRUE(FailsWithin(client, listener->Url(), 10s, [&] { listener.reset(); }));
+    }
 }
 
 TEST(TestServer, StopsWhileAReplyIsStillDelayed) {

@@ -281,18 +281,33 @@ TEST_F(MainWindowTest, StopWithNoRowTickedSaysSoAndStopsNothing) {
     EXPECT_EQ(Field(0, TEngineRow::Status), "OK! Found"); // not canceled
 }
 
-TEST_F(MainWindowTest, ClosingDuringASearchEndsTheProgramWithoutWaiting) {
-    StartSlowSearch({"/a", "/b"}, 2000);
+TEST_F(MainWindowTest, ClosingDuringASearchStopsTheWorkersAndEndsWithoutWaiting) {
+    // First pages without entries but with a link to a second page: a worker
+    // that was not asked to stop goes on to fetch it.
+    const TestReply slow = TestReply::SlowPage(
+        "<ol><a href=\"" + server_.Url("/page2") + "\">Next</a>", std::chrono::milliseconds(2000));
+    server_.Serve("/a", slow);
+    server_.Serve("/b", slow);
+    WriteCatalogues({"/a", "/b"});
+    Open();
+    window_->findChild<QLineEdit*>("Edt_URL")->setText("www.mysite.example");
+    window_->findChild<QLineEdit*>("Edt_KW")->setText("rank");
+    window_->findChild<QToolButton*>("Sbt_Go")->click();
     QElapsedTimer timer;
     timer.start();
     EXPECT_TRUE(window_->close());
     EXPECT_TRUE(Application->Terminated());
     window_.reset();                  // while both workers still wait for their pages
     EXPECT_LT(timer.elapsed(), 1000); // the pages take 2 s
-    // The workers end on their own once their pages fail; none of them
-    // reaches the window.
-    server_.Stop();
+    // The workers end on their own once their pages have come; none of them
+    // reaches the window, and none goes on to the next page.
     EXPECT_TRUE(ServeEventsUntil([] { return TThread::RunningCount() == 0; }));
+    std::vector<std::string> targets;
+    for (const TestRequest& request : server_.Requests()) {
+        targets.push_back(request.target);
+    }
+    std::sort(targets.begin(), targets.end());
+    EXPECT_EQ(targets, (std::vector<std::string>{"/a?q=rank", "/b?q=rank"}));
 }
 
 TEST_F(MainWindowTest, AnErrorInAHandlerReachesTheErrorBox) {

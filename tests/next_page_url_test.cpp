@@ -33,7 +33,7 @@ const std::string kLink = "<ol><a href=\"/p2\">Next</a>";
 
 const LinkCase kMarkerCases[] = {
     {"BlankNextStart", kLink, "", " \t"},
-    {"BlankKeyword", kLink, "", "<a", " "},
+    {"BlankKeyword", "<ol><a href=\"/p2\">Next page</a>", "", "<a", " "},
     {"EmptyNextEnd", kLink, "", "<a", "Next", ""},
     {"BothResultStartMarkersBlank", kLink, "", "<a", "Next", "</a>", " ", "\t"},
     {"BlankResultStartTakesTheItemStart", "<a href=\"/p1\">Next</a><li><a href=\"/p2\">Next</a>",
@@ -52,6 +52,10 @@ const LinkCase kMarkerCases[] = {
      "<ol><a class=\"next\" href=\"/p1\">2</a> <a href=\"/p2\">Next</a>", "p2"},
     {"KeywordAfterTheNextEndDoesNotCount", "<ol><a href=\"/p1\">Page</a> Next", ""},
     {"NextEndBeforeTheFirstNextStart", "<ol>Next</a><a href=\"/p2\">Next</a>", "p2"},
+    // The next end is looked for from the start of the working text, so one
+    // that begins before the next start and overlaps it empties the candidate.
+    {"NextEndOverlappingTheNextStart", "<ol>x<a href=\"/p1\">Next x</a> <a href=\"/p2\">Next x</a>",
+     "p2", "<a", "Next", "x<"},
     {"KeywordBeforeTheFirstNextEndOnly", "<ol>Next</a><a href=\"/p2\">2</a>", ""},
     {"SeveralNextEndsBeforeTheNextLink",
      "<ol><a href=\"/p1\">1</a> </a> </a> <a href=\"/p2\">Next</a>", "p2"},

@@ -1,12 +1,17 @@
 #include "main/search_launch.h"
 #include "main/search_thread.h"
+#include "platform/window_bridge.h"
+#include "support/fake_message_box.h"
 #include "support/fake_search_window.h"
 #include "support/serve_events.h"
 #include "support/test_http_server.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <atomic>
+#include <chrono>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace {
 
@@ -266,6 +271,80 @@ TEST_F(SearchThreadTest, OnlyTheLastWorkerToEndBringsTheIdleControlsBack) {
     ASSERT_TRUE(ServeUntilIdle());
     EXPECT_EQ(window.events,
               (std::vector<std::string>{"glyph run", "buttons enabled", "caption Go!"}));
+}
+
+TEST_F(SearchThreadTest, TwoWorkersEndingTogetherBringGoBackOnlyWithBothRowsReported) {
+    // Pages without entries: each worker hands over its page text, reads the
+    // Area box, then hands over its end. The first worker to reach its third
+    // hand-over is held there until the other worker has ended.
+    server.SetDefaultReply(TestReply::Page("<ol></ol>"));
+    AddEngine("First");
+    AddEngine("Second");
+    std::atomic<bool> held{false};
+    WindowBridge::SetAfterQueueHook([&held] {
+        thread_local int handOvers = 0;
+        if (++handOvers == 3 && !held.exchange(true)) {
+            const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+            while (TThread::RunningCount() > 1 && std::chrono::steady_clock::now() < until) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            }
+        }
+    });
+    window.goCaption = "Stop!";
+    StartSearch(window);
+    const bool idle = ServeUntilIdle();
+    WindowBridge::SetAfterQueueHook(nullptr);
+    ASSERT_TRUE(idle);
+    EXPECT_TRUE(held.load());
+    ASSERT_FALSE(window.statusesAtGo.empty());
+    for (const std::vector<std::string>& statuses : window.statusesAtGo) {
+        EXPECT_EQ(statuses, (std::vector<std::string>{"Search Completed!", "Search Completed!"}));
+    }
+}
+
+TEST_F(SearchThreadTest, AWindowReadThatFailsEndsInTheWorkersOwnRowReport) {
+    FakeMessageBox boxes;
+    ServeChain(2, 5, 0);
+    AddEngine();
+    window.siteUrlError = "Control has no parent window";
+    RunSearch();
+    ExpectRow(0, "", "1", "Sorry! Connect Error");
+    // Failing on the second page ends as an exhausted search.
+    int reads = 0;
+    window.siteUrlError.clear();
+    window.onSiteUrlRead = [&] {
+        if (++reads == 6) {
+            window.siteUrlError = "Control has no parent window";
+        }
+    };
+    RunSearch();
+    ExpectRow(0, "Not Found", "2", "Search Completed!");
+    EXPECT_TRUE(boxes.Shown().empty());
+}
+
+TEST_F(SearchThreadTest, TheSiteUrlIsReadForEveryEntryAndTheAreaOnceAfterTheFirstPage) {
+    // Read at the start, the site URL would match entry 2 and the limit of 3
+    // would end the search on the first page.
+    server.Serve("/search", TestReply::SlowPage(ResultPage(1, 5, 0, "/page2"),
+                                                std::chrono::milliseconds(300)));
+    server.Serve("/page2", TestReply::Page(ResultPage(6, 5, 0)));
+    AddEngine();
+    window.siteUrl = "site2.example";
+    window.area = 3;
+    window.goCaption = "Stop!";
+    StartSearch(window);
+    ASSERT_TRUE(ServeEventsUntil([this] { return !server.Requests().empty(); }));
+    window.siteUrl = "www.elsewhere.example";
+    window.area = 20;
+    int reads = 0;
+    window.onSiteUrlRead = [&] {
+        if (++reads == 6) { // between the two pages
+            window.siteUrl = "SITE8.example";
+        }
+    };
+    ASSERT_TRUE(ServeUntilIdle());
+    ExpectRow(0, "No. 8", "2", "OK! Found");
+    EXPECT_EQ(reads, 8);
 }
 
 TEST_F(SearchThreadTest, ARowThatCannotBeSetUpShowsIconThreeAndTheOthersRun) {

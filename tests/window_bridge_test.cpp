@@ -82,6 +82,28 @@ TEST(WindowBridge, AnErrorInACallGoesToTheErrorBoxAndLaterCallsStillRun) {
     EXPECT_EQ(boxes.Shown()[0].Flags, MB_OK | MB_ICONERROR);
 }
 
+TEST(WindowBridge, AnErrorOfASynchronizedCallGoesBackToTheWaitingWorker) {
+    FakeMessageBox boxes;
+    std::string caught;
+    bool after = false;
+    bool ended = false;
+    auto* worker = new Worker([&](Worker& self) {
+        try {
+            self.Synchronize([] { throw std::runtime_error("the box is gone"); });
+        } catch (const std::runtime_error& error) {
+            caught = error.what();
+        }
+        self.Queue([&] { after = true; });
+    });
+    worker->SetFreeOnTerminate(true);
+    worker->OnTerminate = [&](TThread*) { ended = true; };
+    worker->Start();
+    ASSERT_TRUE(ServeEventsUntil([&] { return ended; }, 5000));
+    EXPECT_EQ(caught, "the box is gone");
+    EXPECT_TRUE(after);
+    EXPECT_TRUE(boxes.Shown().empty());
+}
+
 TEST(WindowBridge, AClosedBridgeDropsCallsAndReleasesWaitingWorkers) {
     auto bridge = WindowBridge::Open();
     std::atomic<bool> waiting{false};

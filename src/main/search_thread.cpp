@@ -184,39 +184,38 @@ void TSearchThread::WriteRow(std::vector<std::pair<int, std::string>> fields) {
     });
 }
 
+// A report sets the row's icon back to idle and writes its fields in the
+// order given; it goes to the window thread with the idle check that follows
+// it, as one call, so an idle check never sees a row half reported.
 void TSearchThread::ReportNotFound() {
-    SetIdle();
-    WriteRow({{TEngineRow::Ordination, "Not Found"}, {TEngineRow::Status, "Search Completed!"}});
+    report_ = {{TEngineRow::Ordination, "Not Found"}, {TEngineRow::Status, "Search Completed!"}};
 }
 
 void TSearchThread::ReportCanceled() {
-    SetIdle();
-    WriteRow({{TEngineRow::Ordination, "Not Found"}, {TEngineRow::Status, "User Canceled!"}});
+    report_ = {{TEngineRow::Ordination, "Not Found"}, {TEngineRow::Status, "User Canceled!"}};
 }
 
 void TSearchThread::ReportFound() {
-    SetIdle();
-    WriteRow({{TEngineRow::Ordination, "No. " + std::to_string(foundPosition_)},
-              {TEngineRow::Status, "OK! Found"},
-              {TEngineRow::FoundPageUrl, URL_}});
+    report_ = {{TEngineRow::Ordination, "No. " + std::to_string(foundPosition_)},
+               {TEngineRow::Status, "OK! Found"},
+               {TEngineRow::FoundPageUrl, URL_}};
 }
 
 void TSearchThread::ReportConnectError() {
-    SetIdle();
-    WriteRow({{TEngineRow::Status, "Sorry! Connect Error"}});
-}
-
-void TSearchThread::SetIdle() {
-    Queue([window = window_, row = rowIndex_] {
-        EngineList& rows = window->EngineRows();
-        if (row < rows.Count()) {
-            rows.SetImageIndex(row, TEngineRow::IconIdle);
-        }
-    });
+    report_ = {{TEngineRow::Status, "Sorry! Connect Error"}};
 }
 
 // Decided on the window thread, after every row of the start was set up:
 // the window goes back to idle once no row is searching any more.
 void TSearchThread::RestoreIdleControls() {
-    Queue([window = window_] { RestoreIdleWhenNoRowSearches(*window); });
+    Queue([window = window_, row = rowIndex_, fields = std::move(report_)] {
+        EngineList& rows = window->EngineRows();
+        if (row < rows.Count()) {
+            rows.SetImageIndex(row, TEngineRow::IconIdle);
+            for (const auto& [field, text] : fields) {
+                rows.SetField(row, field, text);
+            }
+        }
+        RestoreIdleWhenNoRowSearches(*window);
+    });
 }

@@ -48,7 +48,6 @@ private:
     void ReportCanceled();
     void ReportFound();
     void ReportConnectError();
-    void SetIdle();
     void WriteRow(std::vector<std::pair<int, std::string>> fields);
     void RestoreIdleControls();
 
@@ -64,6 +63,9 @@ private:
     std::string nextKeyword_;
     std::string nextEnd_;
     PageTextSlot pageText_;
+
+    // The row report waiting to go to the window with the idle check.
+    std::vector<std::pair<int, std::string>> report_;
 
     std::string pageTextCopy_;
     std::vector<std::string> entries_;

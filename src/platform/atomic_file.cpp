@@ -1,8 +1,8 @@
 #include "platform/atomic_file.h"
 
 #include "platform/byte_source.h"
+#include "platform/temporary_files.h"
 
-#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -59,11 +59,6 @@ std::string DirectoryOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-std::string BaseNameOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 // The path that a replacement must rename onto: the file a link points at.
 std::optional<std::string> ReplacementTarget(const std::string& path) {
     struct stat info {};
@@ -79,18 +74,31 @@ std::optional<std::string> ReplacementTarget(const std::string& path) {
 
 // Makes a new file beside the target, with the default permissions that the
 // process's file mode mask gives; -1 when the directory refuses it.
-int CreateTemporary(const std::string& target, std::string& temporaryPath) {
-    static std::atomic<unsigned> counter{0};
-    const std::string prefix =
-        DirectoryOf(target) + "/." + BaseNameOf(target) + ".tmp" + std::to_string(::getpid()) + "-";
+int CreateNamedTemporary(const std::string& target, std::string& temporaryPath) {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporaryPath = prefix + std::to_string(counter++);
+        temporaryPath = TemporaryNameFor(target);
         const int fd = ::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) {
             return fd;
         }
     }
     return -1;
+}
+
+// Gives a file made with O_TMPFILE a temporary name beside the target.
+bool NameUnnamedTemporary(int fd, const std::string& target, std::string& temporaryPath) {
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporaryPath = TemporaryNameFor(target);
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temporaryPath.c_str(), AT_SYMLINK_FOLLOW) ==
+            0) {
+            return true;
+        }
+        if (errno != EEXIST) {
+            return false;
+        }
+    }
+    return false;
 }
 
 void SyncDirectory(const std::string& target) {
@@ -113,6 +121,63 @@ bool WriteTemporary(int fd, std::string_view bytes, const struct stat* old) {
         }
     }
     return WriteAll(fd, bytes) && ::fsync(fd) == 0;
+}
+
+enum class Outcome { Replaced, Failed, Unavailable };
+
+// Moves the written temporary over the target.
+bool PutInPlace(const std::string& temporaryPath, const std::string& target) {
+    RunReplaceStageHook(ReplaceStage::Named);
+    if (::rename(temporaryPath.c_str(), target.c_str()) != 0) {
+        ::unlink(temporaryPath.c_str());
+        return false;
+    }
+    SyncDirectory(target);
+    return true;
+}
+
+// Writes into a file without a name, so that a writer killed before the end
+// leaves nothing behind; it gets a name only for the moment of the rename.
+Outcome ReplaceThroughUnnamedFile(const std::string& target, std::string_view bytes,
+                                  const struct stat* old) {
+    FileDescriptor temporary(
+        ::open(DirectoryOf(target).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
+    if (temporary.Get() < 0) {
+        return Outcome::Unavailable; // a file system without unnamed files
+    }
+    if (!WriteTemporary(temporary.Get(), bytes, old)) {
+        return Outcome::Failed;
+    }
+    RunReplaceStageHook(ReplaceStage::Written);
+    std::string temporaryPath;
+    if (!NameUnnamedTemporary(temporary.Get(), target, temporaryPath)) {
+        return Outcome::Unavailable; // no /proc to link it through
+    }
+    if (!temporary.Close()) {
+        ::unlink(temporaryPath.c_str());
+        return Outcome::Failed;
+    }
+    return PutInPlace(temporaryPath, target) ? Outcome::Replaced : Outcome::Failed;
+}
+
+// A writer killed before the end leaves its temporary file; the next replace
+// removes it (RemoveStaleTemporaries).
+bool ReplaceThroughNamedFile(const std::string& target, std::string_view bytes,
+                             const struct stat* old) {
+    std::string temporaryPath;
+    FileDescriptor temporary(CreateNamedTemporary(target, temporaryPath));
+    if (temporary.Get() < 0) {
+        return false;
+    }
+    const bool written = WriteTemporary(temporary.Get(), bytes, old);
+    if (written) {
+        RunReplaceStageHook(ReplaceStage::Written);
+    }
+    if (!temporary.Close() || !written) {
+        ::unlink(temporaryPath.c_str());
+        return false;
+    }
+    return PutInPlace(temporaryPath, target);
 }
 
 } // namespace
@@ -148,16 +213,15 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
                    ::access(target->c_str(), W_OK) != 0)) {
         return false;
     }
-    std::string temporaryPath;
-    FileDescriptor temporary(CreateTemporary(*target, temporaryPath));
-    if (temporary.Get() < 0) {
+    RemoveStaleTemporaries(*target);
+    const struct stat* oldState = exists ? &old : nullptr;
+    switch (ReplaceThroughUnnamedFile(*target, bytes, oldState)) {
+    case Outcome::Replaced:
+        return true;
+    case Outcome::Failed:
         return false;
+    case Outcome::Unavailable:
+        break;
     }
-    const bool written = WriteTemporary(temporary.Get(), bytes, exists ? &old : nullptr);
-    if (!temporary.Close() || !written || ::rename(temporaryPath.c_str(), target->c_str()) != 0) {
-        ::unlink(temporaryPath.c_str());
-        return false;
-    }
-    SyncDirectory(*target);
-    return true;
+    return ReplaceThroughNamedFile(*target, bytes, oldState);
 }

@@ -19,7 +19,9 @@ FileContents ReadWholeFile(const std::string& path);
 
 // Replaces the file with the bytes, or makes it: a temporary file in the same
 // directory is written, flushed to disk and renamed over the old one, so the
-// path always holds either the old or the new contents. An existing file
+// path always holds either the old or the new contents. The temporary file
+// has no name until the rename where the file system allows it; one left by
+// a writer that was killed is removed by the next replace. An existing file
 // keeps its permission bits and owner; a symbolic link is followed and the
 // file it points at is replaced. Refused, with nothing changed, when the file
 // is read-only (not writable by us, or with no write permission bit at all,

@@ -1,6 +1,7 @@
 #include "platform/curl_get.h"
 
 #include "platform/http_error.h"
+#include "platform/http_timeouts.h"
 
 #include <memory>
 #include <mutex>
@@ -45,6 +46,14 @@ HeaderList MakeHeaderList(const std::vector<std::string>& lines) {
     return list;
 }
 
+// No limit on the whole exchange: a slow but steady server is never cut off.
+void SetTimeouts(CURL* curl, const HttpTimeouts& timeouts) {
+    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(timeouts.connect.count()));
+    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, timeouts.lowSpeedBytes);
+    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME,
+                     static_cast<long>(timeouts.lowSpeedTime.count()));
+}
+
 // Every option of one request. The header list replaces libcurl's own Host
 // and Accept lines; libcurl adds no other line to a plain GET.
 void SetOptions(CURL* curl, const std::string& address, const HttpUrl& url, HttpVersion version,
@@ -60,6 +69,7 @@ void SetOptions(CURL* curl, const std::string& address, const HttpUrl& url, Http
     curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers);
     curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 0L);
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+    SetTimeouts(curl, CurrentHttpTimeouts());
     curl_easy_setopt(curl, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(MaxBodyBytes));
     curl_easy_setopt(curl, CURLOPT_FRESH_CONNECT, keepConnection ? 0L : 1L);
     curl_easy_setopt(curl, CURLOPT_FORBID_REUSE, keepConnection ? 0L : 1L);

@@ -39,8 +39,9 @@ private:
 
 // Sends "GET " + the URL's target + " HTTP/1.x" to the URL's host and port,
 // followed by exactly the given header lines, and reads the reply without
-// following a redirect. With keepConnection false the connection is a fresh
-// one and is closed afterwards. Throws EHttpError when the exchange fails, the
-// reply has no status line or its body passes MaxBodyBytes.
+// following a redirect, within the time-outs of http_timeouts.h. With
+// keepConnection false the connection is a fresh one and is closed afterwards.
+// Throws EHttpError when the exchange fails, the reply has no status line or
+// its body passes MaxBodyBytes.
 HttpReply CurlGet(CurlHandle& handle, const HttpUrl& url, HttpVersion version,
                   const std::vector<std::string>& headerLines, bool keepConnection);

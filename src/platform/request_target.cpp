@@ -5,7 +5,7 @@
 bool IsSendableAddress(std::string_view url) {
     for (char c : url) {
         const auto code = static_cast<unsigned char>(c);
-        if (code <= 32 || code >= 127) {
+        if (code <= 32 || code == 127) {
             return false;
         }
     }

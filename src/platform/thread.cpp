@@ -82,7 +82,11 @@ void TThread::Run() {
 
 void TThread::SignalEnd() {
     if (OnTerminate) {
-        bridge_->Synchronize([this] { OnTerminate(this); });
+        try {
+            bridge_->Synchronize([this] { OnTerminate(this); });
+        } catch (...) {
+            // The end is signalled all the same.
+        }
     }
     // Notified under the lock: the owner may delete this object as soon as
     // it gets the lock back.

@@ -48,7 +48,8 @@ public:
 protected:
     virtual void Execute() = 0;
     // Runs the call on the window thread and waits; false when the windows
-    // are gone and the call did not run.
+    // are gone and the call did not run. An error that the call raises is
+    // raised again here, in this thread, and never reaches the window.
     bool Synchronize(const std::function<void()>& call) { return bridge_->Synchronize(call); }
     // Runs the call on the window thread later, in order; dropped when the
     // windows are gone.

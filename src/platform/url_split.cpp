@@ -104,7 +104,11 @@ HttpUrl SplitHttpUrl(const std::string& url) {
     if (authorityEnd != std::string_view::npos) {
         target = rest.substr(authorityEnd);
     }
-    target = target.substr(0, target.find('#'));
+    const std::size_t hash = target.find('#');
+    if (hash != std::string_view::npos) {
+        parts.fragment = std::string(target.substr(hash));
+        target = target.substr(0, hash);
+    }
     // Built by appending: GCC 12 at -O3 sees an overlap that is not there in
     // "/" + std::string(target) and in assigning "/".
     std::string path;

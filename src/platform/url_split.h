@@ -8,7 +8,8 @@ struct HttpUrl {
     int port = 80;         // 80 unless the address names one
     std::string authority; // host, with ":" and the port when the address names one
     std::string target;    // from the first "/" after the host, query included,
-                           // fragment dropped; "/" when the address has no path
+                           // fragment left out; "/" when the address has no path
+    std::string fragment;  // "#" and what follows it; empty when there is none
 };
 
 // Splits an address; one without a scheme is taken as "http". Throws

@@ -13,6 +13,20 @@ namespace {
 std::mutex currentMutex;
 std::shared_ptr<WindowBridge> current;
 
+std::mutex hookMutex;
+std::function<void()> afterQueueHook;
+
+void RunAfterQueueHook() {
+    std::function<void()> hook;
+    {
+        std::lock_guard lock(hookMutex);
+        hook = afterQueueHook;
+    }
+    if (hook) {
+        hook();
+    }
+}
+
 // An error must not run into the event loop: it goes to the application's
 // error box, as an error in any window handler does.
 void RunOnWindowThread(const std::function<void()>& call) {
@@ -86,14 +100,24 @@ void WindowBridge::Close() {
     // The dropped calls are destroyed here, outside the lock.
 }
 
+void WindowBridge::SetAfterQueueHook(std::function<void()> hook) {
+    std::lock_guard lock(hookMutex);
+    afterQueueHook = std::move(hook);
+}
+
 bool WindowBridge::Queue(std::function<void()> call) {
-    std::lock_guard lock(mutex_);
-    if (!open_) {
-        return false;
+    {
+        std::lock_guard lock(mutex_);
+        if (!open_) {
+            return false;
+        }
+        calls_.push_back(std::move(call));
+        if (!drainPosted_) {
+            PostDrain();
+        }
     }
-    calls_.push_back(std::move(call));
-    if (!drainPosted_) {
-        PostDrain();
+    if (!OnWindowThread()) {
+        RunAfterQueueHook();
     }
     return true;
 }
@@ -119,10 +143,18 @@ bool WindowBridge::Synchronize(const std::function<void()>& call) {
     }
     // Each waiting worker has a signal of its own, so that finishing one call
     // wakes one worker, not all of them.
+    // The waiting worker is released whatever the call does: an error it
+    // raises goes back to the worker instead of into the window's loop.
     auto waiting = std::make_shared<WaitingCall>();
     const bool queued = Queue([this, &call, waiting] {
-        call();
+        std::exception_ptr error;
+        try {
+            call();
+        } catch (...) {
+            error = std::current_exception();
+        }
         std::lock_guard lock(mutex_);
+        waiting->error = error;
         waiting->done = true;
         waiting->signal.notify_one();
     });
@@ -133,6 +165,9 @@ bool WindowBridge::Synchronize(const std::function<void()>& call) {
     waiting_.insert(waiting.get());
     waiting->signal.wait(lock, [&] { return waiting->done || !open_; });
     waiting_.erase(waiting.get());
+    if (waiting->error) {
+        std::rethrow_exception(waiting->error);
+    }
     return waiting->done;
 }
 

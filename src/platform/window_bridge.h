@@ -2,6 +2,7 @@
 
 #include <condition_variable>
 #include <deque>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -40,8 +41,13 @@ public:
     // closed: the call is dropped.
     bool Queue(std::function<void()> call);
     // Runs the call on the window thread and waits for it. False when the
-    // bridge is closed before the call ran: then it never runs.
+    // bridge is closed before the call ran: then it never runs. An error
+    // that the call raises is raised again here, on the calling thread.
     bool Synchronize(const std::function<void()>& call);
+
+    // A seam for tests: runs on a worker's thread right after each call that
+    // it has queued, so a test can hold a worker between two hand-overs.
+    static void SetAfterQueueHook(std::function<void()> hook);
 
 private:
     WindowBridge() = default;
@@ -53,6 +59,7 @@ private:
     struct WaitingCall {
         std::condition_variable signal;
         bool done = false;
+        std::exception_ptr error;
     };
 
     mutable std::mutex mutex_;

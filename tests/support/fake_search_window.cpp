@@ -1,6 +1,7 @@
 #include "support/fake_search_window.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 int FakeSearchWindow::AddEngine(const std::string& name, const std::string& searchUrl,
                                 const std::string& listTag, const std::string& nextTag,
@@ -18,4 +19,26 @@ int FakeSearchWindow::AddEngine(const std::string& name, const std::string& sear
 bool FakeSearchWindow::AllWorkersEnded() const {
     return std::all_of(searchThreads.begin(), searchThreads.end(),
                        [](const TSearchThread* worker) { return worker == nullptr; });
+}
+
+std::string FakeSearchWindow::SiteUrlText() {
+    if (onSiteUrlRead) {
+        onSiteUrlRead();
+    }
+    if (!siteUrlError.empty()) {
+        throw std::runtime_error(siteUrlError);
+    }
+    return siteUrl;
+}
+
+void FakeSearchWindow::SetGoCaption(const std::string& caption) {
+    goCaption = caption;
+    events.push_back("caption " + caption);
+    if (caption == "Go!") {
+        std::vector<std::string> statuses;
+        for (int row = 0; row < rows.Count(); ++row) {
+            statuses.push_back(rows.Row(row).SubItems[TEngineRow::Status]);
+        }
+        statusesAtGo.push_back(std::move(statuses));
+    }
 }

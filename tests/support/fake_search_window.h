@@ -3,6 +3,7 @@
 #include "main/engine_list.h"
 #include "main/search_window.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,15 +14,12 @@ public:
     EngineList& EngineRows() override { return rows; }
     std::vector<std::string>& PageTexts() override { return pageTexts; }
     std::vector<TSearchThread*>& SearchThreads() override { return searchThreads; }
-    std::string SiteUrlText() override { return siteUrl; }
+    std::string SiteUrlText() override;
     std::string KeywordsText() override { return keywords; }
     int AreaValue() override { return area; }
     void SetGoGlyphToRun() override { events.push_back("glyph run"); }
     void EnableSearchButtons() override { events.push_back("buttons enabled"); }
-    void SetGoCaption(const std::string& caption) override {
-        goCaption = caption;
-        events.push_back("caption " + caption);
-    }
+    void SetGoCaption(const std::string& caption) override;
 
     // Adds an engine row as the catalogues would load it.
     int AddEngine(const std::string& name, const std::string& searchUrl, const std::string& listTag,
@@ -37,4 +35,10 @@ public:
     int area = 20;
     std::string goCaption = "Stop!";
     std::vector<std::string> events;
+    // The status field of every row, each time "Go!" came back.
+    std::vector<std::vector<std::string>> statusesAtGo;
+    // When set, reading the site URL box raises this error.
+    std::string siteUrlError;
+    // Called on every read of the site URL box, before it is read.
+    std::function<void()> onSiteUrlRead;
 };

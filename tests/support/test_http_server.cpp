@@ -125,17 +125,36 @@ bool SendFiller(int socket, int wake, const TestReply& reply) {
     return SendAll(socket, wake, chunked ? ChunkOf(rest) : rest);
 }
 
+bool TrickleBody(int socket, int wake, const TestReply& reply) {
+    for (char byte : reply.body) {
+        const std::string piece(1, byte);
+        if (!Sleep(reply.byteInterval, wake) ||
+            !SendAll(socket, wake,
+                     reply.framing == BodyFraming::Chunked ? ChunkOf(piece) : piece)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // Sends the reply; true when the connection stays open for another request.
 bool SendReply(int socket, int wake, const TestReply& reply) {
     const bool closes = reply.framing == BodyFraming::Close || !reply.keepAlive;
     std::string head = HeadOf(reply, closes);
-    if (reply.framing == BodyFraming::Chunked) {
-        head += reply.body.empty() ? std::string() : ChunkOf(reply.body);
+    const bool trickles = reply.byteInterval.count() > 0;
+    if (trickles) {
+        if (!SendAll(socket, wake, head) || !TrickleBody(socket, wake, reply)) {
+            return false;
+        }
     } else {
-        head += reply.body;
-    }
-    if (!SendAll(socket, wake, head) || !SendFiller(socket, wake, reply)) {
-        return false;
+        if (reply.framing == BodyFraming::Chunked) {
+            head += reply.body.empty() ? std::string() : ChunkOf(reply.body);
+        } else {
+            head += reply.body;
+        }
+        if (!SendAll(socket, wake, head) || !SendFiller(socket, wake, reply)) {
+            return false;
+        }
     }
     if (reply.framing == BodyFraming::Chunked && !SendAll(socket, wake, "0\r\n\r\n")) {
         return false;
@@ -161,6 +180,12 @@ TestReply TestReply::Status(std::string statusLine, std::string body) {
 TestReply TestReply::SlowPage(std::string body, std::chrono::milliseconds delay) {
     TestReply reply = Page(std::move(body));
     reply.delay = delay;
+    return reply;
+}
+
+TestReply TestReply::TricklingPage(std::string body, std::chrono::milliseconds byteInterval) {
+    TestReply reply = Page(std::move(body));
+    reply.byteInterval = byteInterval;
     return reply;
 }
 

@@ -23,11 +23,16 @@ struct TestReply {
     BodyFraming framing = BodyFraming::ContentLength;
     bool keepAlive = true;              // a Close reply always closes
     std::chrono::milliseconds delay{0}; // before the reply is sent
+    // When set, the head goes out at once and the body one byte at a time,
+    // each byte after this pause (no filler): a trickling server, or a
+    // stalled one when the pause is long.
+    std::chrono::milliseconds byteInterval{0};
 
     static TestReply Page(std::string body);
     static TestReply Status(std::string statusLine, std::string body = {});
     static TestReply Redirect(int status, std::string location);
     static TestReply SlowPage(std::string body, std::chrono::milliseconds delay);
+    static TestReply TricklingPage(std::string body, std::chrono::milliseconds byteInterval);
 };
 
 // One request as it arrived.
