@@ -8,10 +8,4 @@ void TFm_Main::Sbt_snoneClick() {}
 void TFm_Main::Sbt_addClick() {}
 void TFm_Main::Sbt_delClick() {}
 void TFm_Main::Sbt_edtClick() {}
-void TFm_Main::Sbt_downdataClick() {}
-void TFm_Main::Edt_areaExit() {}
-void TFm_Main::RdB_lineClick() {}
-void TFm_Main::RdB_pageClick() {}
-void TFm_Main::SpeedButton17Click() {}
-void TFm_Main::SpeedButton2Click() {}
 void TFm_Main::SpeedButton13Click() {}

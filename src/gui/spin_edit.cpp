@@ -1,5 +1,6 @@
 #include "gui/spin_edit.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -11,6 +12,12 @@
 TSpinEdit::TSpinEdit(QWidget* parent)
     : QAbstractSpinBox(parent) {
     SetValue(0);
+    connect(lineEdit(), &QLineEdit::textChanged, this, &TSpinEdit::ReportValueChange);
+}
+
+void TSpinEdit::ReportValueChange() {
+    QAccessibleValueChangeEvent event(this, Value());
+    QAccessible::updateAccessibility(&event);
 }
 
 int TSpinEdit::Value() const {
