@@ -82,7 +82,8 @@ void TFM_Update::PlaceOverMainWindow() {
     if (mainWindow == nullptr) {
         return;
     }
-    const QPoint centre = mainWindow->frameGeometry().center();
-    const QSize frame = frameGeometry().size();
-    move(centre.x() - frame.width() / 2, centre.y() - frame.height() / 2);
+    // Client areas: the frame of a window not shown yet is not known.
+    const QRect main = mainWindow->geometry();
+    setGeometry(main.x() + (main.width() - width()) / 2, main.y() + (main.height() - height()) / 2,
+                width(), height());
 }
