@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the screenshot tool and renders both pages of the main window
-# offscreen into screenshots/ (kept out of the repository).
+# Builds the screenshot tool and renders both pages of the main window and the
+# catalogue update dialog offscreen into screenshots/ (kept out of the
+# repository).
 #   scripts/screenshot.sh [build-dir]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,4 +13,5 @@ cmake --build "$build" --target quillmark_screenshot
 mkdir -p screenshots
 QT_QPA_PLATFORM=offscreen "$build/src/quillmark_screenshot" screenshots/run_search.png 0
 QT_QPA_PLATFORM=offscreen "$build/src/quillmark_screenshot" screenshots/records.png 1
-echo "screenshots/run_search.png screenshots/records.png"
+QT_QPA_PLATFORM=offscreen "$build/src/quillmark_screenshot" screenshots/update.png update
+echo "screenshots/run_search.png screenshots/records.png screenshots/update.png"

@@ -1,15 +1,19 @@
 // Renders the main window offscreen into a PNG, with a few sample engine rows
-// in each state, to check the layout by eye.
-//     quillmark_screenshot OUT.png [PAGE]     PAGE 0 "Run Search", 1 "Records"
+// in each state, or the catalogue update dialog, to check the layout by eye.
+//     quillmark_screenshot OUT.png [PAGE]     PAGE 0 "Run Search", 1 "Records",
+//                                             "update" the update dialog
 #include "gui/main_window.h"
+#include "gui/update.h"
 #include "main/engine_list.h"
 #include "main/record_list.h"
 #include "platform/application.h"
+#include "platform/program_directory.h"
 
 #include <QApplication>
 #include <QTabWidget>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -58,8 +62,14 @@ int main(int argc, char* argv[]) {
     AddSampleRows(window);
     window.Tab_htm()->setCurrentIndex(argc > 2 ? std::atoi(argv[2]) : 0);
     window.show();
+    TFM_Update update(ProgramDirectory(), &window);
+    QWidget* shown = &window;
+    if (argc > 2 && std::strcmp(argv[2], "update") == 0) {
+        update.show();
+        shown = &update;
+    }
     QApplication::processEvents();
-    if (!window.grab().save(QString::fromLocal8Bit(argv[1]))) {
+    if (!shown->grab().save(QString::fromLocal8Bit(argv[1]))) {
         std::fprintf(stderr, "cannot write %s\n", argv[1]);
         return 1;
     }

@@ -8,6 +8,7 @@
 #include "ui_TFM_Update.h"
 
 #include <QFont>
+#include <QLabel>
 #include <QPushButton>
 #include <algorithm>
 
@@ -30,6 +31,7 @@ TFM_Update::TFM_Update(std::string programDirectory, QWidget* parent)
          std::initializer_list<QWidget*>{ui_->Lb_State, ui_->Btn_ok, ui_->Btn_cancel}) {
         control->setFont(controlFont);
     }
+    FitState();
     connect(ui_->Btn_ok, &QPushButton::clicked, this, Guarded([this] { Btn_okClick(); }));
     connect(ui_->Btn_cancel, &QPushButton::clicked, this, Guarded([this] { Btn_cancelClick(); }));
 }
@@ -57,12 +59,19 @@ void TFM_Update::Btn_cancelClick() {
 }
 
 void TFM_Update::ShowState(const QString& text) {
+    ui_->Lb_State->setText(text);
+    FitState();
+    ui_->Lb_State->repaint();
+}
+
+// A text wider than the label widens it to the right, and then to the left
+// as far as the dialog allows, rather than being cut.
+void TFM_Update::FitState() {
     QLabel* state = ui_->Lb_State;
-    state->setText(text);
-    // A longer text widens the label to the right rather than being cut.
-    const int room = width() - StateLeft;
-    state->resize(std::clamp(state->sizeHint().width(), StateMinimumWidth, room), state->height());
-    state->repaint();
+    const int wanted = std::max(StateMinimumWidth, state->sizeHint().width());
+    const int stateWidth = std::min(wanted, width());
+    const int left = std::clamp(width() - stateWidth, 0, StateLeft);
+    state->setGeometry(left, state->y(), stateWidth, state->height());
 }
 
 void TFM_Update::EnableButtons(bool enabled) {

@@ -34,6 +34,7 @@ private:
     // Shows the status and paints it at once: the window thread may be about
     // to block.
     void ShowState(const QString& text);
+    void FitState();
     void EnableButtons(bool enabled);
     void PlaceOverMainWindow();
 
