@@ -1,6 +1,5 @@
 #include "gui/spin_edit.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -12,12 +11,6 @@
 TSpinEdit::TSpinEdit(QWidget* parent)
     : QAbstractSpinBox(parent) {
     SetValue(0);
-    connect(lineEdit(), &QLineEdit::textChanged, this, &TSpinEdit::ReportValueChange);
-}
-
-void TSpinEdit::ReportValueChange() {
-    QAccessibleValueChangeEvent event(this, Value());
-    QAccessible::updateAccessibility(&event);
 }
 
 int TSpinEdit::Value() const {

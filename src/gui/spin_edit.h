@@ -50,7 +50,6 @@ protected:
 
 private:
     bool IsValidChar(QChar c) const;
-    void ReportValueChange();
 
     int minValue_ = 0;
     int maxValue_ = 0;
