@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds the screenshot tool and renders both pages of the main window and
-# the help window with its two topics offscreen into screenshots/ (kept out of
-# the repository).
+# Builds the screenshot tool and renders both pages of the main window, the
+# help window with its two topics and the catalogue update dialog offscreen
+# into screenshots/ (kept out of the repository).
 #   scripts/screenshot.sh [build-dir]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,5 +15,6 @@ QT_QPA_PLATFORM=offscreen "$build/src/quillmark_screenshot" screenshots/run_sear
 QT_QPA_PLATFORM=offscreen "$build/src/quillmark_screenshot" screenshots/records.png 1
 QT_QPA_PLATFORM=offscreen "$build/src/quillmark_screenshot" screenshots/help_intro.png intro
 QT_QPA_PLATFORM=offscreen "$build/src/quillmark_screenshot" screenshots/help_getkeys.png getkeys
-echo "screenshots/run_search.png screenshots/records.png"
+QT_QPA_PLATFORM=offscreen "$build/src/quillmark_screenshot" screenshots/update.png update
+echo "screenshots/run_search.png screenshots/records.png screenshots/update.png"
 echo "screenshots/help_intro.png screenshots/help_getkeys.png"

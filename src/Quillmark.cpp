@@ -4,6 +4,7 @@
 #include "gui/qt_message_box.h"
 #include "gui/update.h"
 #include "platform/application.h"
+#include "platform/program_directory.h"
 
 #include <QApplication>
 #include <memory>
@@ -18,7 +19,9 @@ int ProgramMain(int argc, char* argv[]) {
 
     auto Fm_Main = std::make_unique<TFm_Main>();
     auto Fm_engdata = std::make_unique<TFm_engdata>();
-    auto FM_Update = std::make_unique<TFM_Update>();
+    // Nothing shows the update dialog; when shown it centres over the main
+    // window, its parent.
+    auto FM_Update = std::make_unique<TFM_Update>(ProgramDirectory(), Fm_Main.get());
 
     Fm_Main->show();
     Application->Run();

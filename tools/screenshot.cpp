@@ -1,9 +1,11 @@
 // Renders the main window offscreen into a PNG, with a few sample engine rows
-// in each state, or the help window with one of its topics, to check the
-// layout by eye.
+// in each state, the help window with one of its topics, or the catalogue
+// update dialog, to check the layout by eye.
 //     quillmark_screenshot OUT.png [PAGE]     PAGE 0 "Run Search", 1 "Records",
-//                                             or a help topic: intro, getkeys
+//                                             a help topic: intro, getkeys,
+//                                             or "update" the update dialog
 #include "gui/main_window.h"
+#include "gui/update.h"
 #include "main/HTMLHelp_Decl.h"
 #include "main/engine_list.h"
 #include "main/record_list.h"
@@ -92,5 +94,10 @@ int main(int argc, char* argv[]) {
     AddSampleRows(window);
     window.findChild<QTabWidget*>(QStringLiteral("Tab_htm"))->setCurrentIndex(std::atoi(page));
     window.show();
+    TFM_Update update(ProgramDirectory(), &window);
+    if (std::strcmp(page, "update") == 0) {
+        update.show();
+        return Save(&update, argv[1]) ? 0 : 1;
+    }
     return Save(&window, argv[1]) ? 0 : 1;
 }

@@ -1,5 +1,5 @@
 // Handlers bound to their controls whose work is not built yet: the engine
-// list commands, help, the area limit and the web links.
+// list commands.
 #include "gui/main_window.h"
 
 void TFm_Main::Sbt_sallClick() {}
@@ -7,9 +7,3 @@ void TFm_Main::Sbt_snoneClick() {}
 void TFm_Main::Sbt_addClick() {}
 void TFm_Main::Sbt_delClick() {}
 void TFm_Main::Sbt_edtClick() {}
-void TFm_Main::Sbt_downdataClick() {}
-void TFm_Main::Edt_areaExit() {}
-void TFm_Main::RdB_lineClick() {}
-void TFm_Main::RdB_pageClick() {}
-void TFm_Main::SpeedButton17Click() {}
-void TFm_Main::SpeedButton2Click() {}

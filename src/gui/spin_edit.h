@@ -12,11 +12,16 @@
 //   any other character, Enter included, is refused with a beep;
 // - Up, Down and the spin arrows change the value by 1 through SetValue();
 // - leaving the box does not touch the text: it only emits Exit().
+// Screen readers see the value and the bounds through the lower-case
+// properties, which Qt's accessible spin box reads.
 class TSpinEdit final : public QAbstractSpinBox {
     Q_OBJECT
     Q_PROPERTY(int MinValue READ MinValue WRITE SetMinValue)
     Q_PROPERTY(int MaxValue READ MaxValue WRITE SetMaxValue)
     Q_PROPERTY(int Value READ Value WRITE SetValue)
+    Q_PROPERTY(int value READ Value WRITE SetValue)
+    Q_PROPERTY(int minimum READ MinValue WRITE SetMinValue)
+    Q_PROPERTY(int maximum READ MaxValue WRITE SetMaxValue)
 
 public:
     explicit TSpinEdit(QWidget* parent = nullptr);
