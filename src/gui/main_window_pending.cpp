@@ -3,11 +3,6 @@
 #include "gui/main_window.h"
 
 void TFm_Main::FormKeyDown(int, Qt::KeyboardModifiers) {}
-void TFm_Main::Sbt_sallClick() {}
-void TFm_Main::Sbt_snoneClick() {}
-void TFm_Main::Sbt_addClick() {}
-void TFm_Main::Sbt_delClick() {}
-void TFm_Main::Sbt_edtClick() {}
 void TFm_Main::Sbt_downdataClick() {}
 void TFm_Main::Edt_areaExit() {}
 void TFm_Main::RdB_lineClick() {}
