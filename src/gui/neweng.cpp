@@ -25,8 +25,10 @@ std::string TextOf(const QLineEdit* box) {
     return FromQString(box->text());
 }
 
+// Shows the text from its start, however long it is.
 void SetText(QLineEdit* box, const std::string& text) {
     box->setText(ToQString(text));
+    box->setCursorPosition(0);
 }
 
 // One catalogue value of an engine: its section and what OK writes there.
