@@ -1,15 +1,20 @@
 // Renders the main window offscreen into a PNG, with a few sample engine rows
-// in each state, to check the layout by eye.
-//     quillmark_screenshot OUT.png [PAGE]     PAGE 0 "Run Search", 1 "Records"
+// in each state, to check the layout by eye; or the engine settings dialog,
+// filled from the first engine of the catalogue ("edit") or empty ("append").
+//     quillmark_screenshot OUT.png [PAGE]     PAGE 0 "Run Search", 1 "Records",
+//                                             edit, append
 #include "gui/main_window.h"
+#include "gui/neweng.h"
 #include "main/engine_list.h"
 #include "main/record_list.h"
 #include "platform/application.h"
 
 #include <QApplication>
 #include <QTabWidget>
+#include <QTreeView>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -42,6 +47,19 @@ void AddSampleRows(TFm_Main& window) {
     window.Records().SetRows({record});
 }
 
+// The engine settings dialog as the edit or add command shows it.
+QWidget& EngineDialog(TFm_Main& window, bool edit) {
+    auto* dialog = window.findChild<TFm_engdata*>(QStringLiteral("Fm_engdata"));
+    auto* engines = window.findChild<QTreeView*>(QStringLiteral("LstV_eng"));
+    if (edit) {
+        dialog->FillEngineDialog(*qobject_cast<EngineList*>(engines->model()), 0);
+    } else {
+        dialog->ClearEngineDialog();
+    }
+    dialog->show();
+    return *dialog;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -56,10 +74,14 @@ int main(int argc, char* argv[]) {
     Application->SetTitle("Tavrello");
     TFm_Main window;
     AddSampleRows(window);
-    window.Tab_htm()->setCurrentIndex(argc > 2 ? std::atoi(argv[2]) : 0);
+    const char* page = argc > 2 ? argv[2] : "0";
+    const bool edit = std::strcmp(page, "edit") == 0;
+    const bool dialog = edit || std::strcmp(page, "append") == 0;
+    window.Tab_htm()->setCurrentIndex(dialog ? 0 : std::atoi(page));
     window.show();
+    QWidget& shown = dialog ? EngineDialog(window, edit) : window;
     QApplication::processEvents();
-    if (!window.grab().save(QString::fromLocal8Bit(argv[1]))) {
+    if (!shown.grab().save(QString::fromLocal8Bit(argv[1]))) {
         std::fprintf(stderr, "cannot write %s\n", argv[1]);
         return 1;
     }
