@@ -532,6 +532,8 @@ TEST_F(EngineDialogTest, TheDialogBlocksOnlyTheMainWindow) {
     engines().Button("Sbt_snone").click();
 
     EXPECT_TRUE(engines().RunDialog("Sbt_add", [&] {
+        const QPoint offset = engines().Dialog().geometry().center() - window.geometry().center();
+        EXPECT_LE(offset.manhattanLength(), 2) << "centred over the main window";
         QAbstractButton& selectAll = engines().Button("Sbt_sall");
         const QPoint inWindow = selectAll.mapTo(&window, selectAll.rect().center());
         QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, inWindow);
