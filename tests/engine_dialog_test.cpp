@@ -524,9 +524,10 @@ TEST_F(EngineDialogTest, HelpLeavesTheDialogOpenWithItsTexts) {
 // of the program (the help window) does.
 TEST_F(EngineDialogTest, TheDialogBlocksOnlyTheMainWindow) {
     TFm_Main& window = engines().Window();
-    // Shown for its input only: painting a window this large spreads over Qt's
-    // paint threads, which the thread checker cannot see into.
+    // Both windows are shown for their input only: painting them spreads
+    // over Qt's paint threads, which the thread checker cannot see into.
     window.setUpdatesEnabled(false);
+    engines().Dialog().setUpdatesEnabled(false);
     window.show();
     QPushButton other(QStringLiteral("other"));
     other.show();
