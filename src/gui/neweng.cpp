@@ -120,7 +120,7 @@ void TFm_engdata::Button2Click() {
 }
 
 void TFm_engdata::Button3Click() {
-    // No application window handle is passed: the help window stands alone.
+    // The application window: 0 until the application object has a handle.
     CallHtmlHelp(0, ProgramDirectory() + "\\Manuvel.chm::/htmls\\Manual_getkeys.htm",
                  HH_DISPLAY_TOPIC, 0);
 }
