@@ -1,6 +1,5 @@
 // The program's main block.
 #include "gui/main_window.h"
-#include "gui/neweng.h"
 #include "gui/qt_message_box.h"
 #include "gui/update.h"
 #include "platform/application.h"
@@ -17,8 +16,8 @@ int ProgramMain(int argc, char* argv[]) {
     SetMessageBoxBackend(&messageBoxes);
     Application->SetTitle("Tavrello");
 
+    // The main window creates the engine settings dialog, its own for the run.
     auto Fm_Main = std::make_unique<TFm_Main>();
-    auto Fm_engdata = std::make_unique<TFm_engdata>();
     // Nothing shows the update dialog; when shown it centres over the main
     // window, its parent.
     auto FM_Update = std::make_unique<TFM_Update>(ProgramDirectory(), Fm_Main.get());
@@ -29,7 +28,6 @@ int ProgramMain(int argc, char* argv[]) {
     // The windows go before the application object; workers still running
     // are not waited for.
     FM_Update.reset();
-    Fm_engdata.reset();
     Fm_Main.reset();
     SetMessageBoxBackend(nullptr);
     return 0;

@@ -4,11 +4,14 @@
 #include "main/catalogues.h"
 #include "platform/application.h"
 #include "platform/dynamic_library.h"
+#include "platform/program_directory.h"
 #include "support/fake_message_box.h"
 #include "support/temp_dir.h"
 #include "support/temp_home.h"
 
+#include <QDialog>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -89,6 +92,19 @@ TEST_F(MainWindowHelpTest, OnlyF1AsksForHelpAndTypingGoesOn) {
     QTest::keyClicks(url, "c");
     EXPECT_EQ(TopicRequests().size(), 1u);
     EXPECT_EQ(url->text(), "abpc");
+}
+
+TEST_F(MainWindowHelpTest, TheEngineDialogsHelpButtonAsksForTheMarkersTopic) {
+    auto* dialog = window_->findChild<QDialog*>("Fm_engdata");
+    ASSERT_NE(dialog, nullptr);
+    dialog->findChild<QPushButton*>("Button3")->click();
+
+    const std::vector<RecordedCall> topics = TopicRequests();
+    ASSERT_EQ(topics.size(), 1u);
+    EXPECT_EQ(topics[0].Path, ProgramDirectory() + "\\Manuvel.chm::/htmls\\Manual_getkeys.htm");
+    EXPECT_EQ(topics[0].Command, HH_DISPLAY_TOPIC);
+    EXPECT_EQ(topics[0].Caller, Application->Handle());
+    EXPECT_TRUE(boxes_.Shown().empty());
 }
 
 } // namespace

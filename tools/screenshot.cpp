@@ -1,10 +1,12 @@
 // Renders the main window offscreen into a PNG, with a few sample engine rows
-// in each state, the help window with one of its topics, or the catalogue
-// update dialog, to check the layout by eye.
+// in each state, the engine settings dialog, filled from the first engine of
+// the catalogue ("edit") or empty ("append"), the help window with one of its
+// topics, or the catalogue update dialog, to check the layout by eye.
 //     quillmark_screenshot OUT.png [PAGE]     PAGE 0 "Run Search", 1 "Records",
-//                                             a help topic: intro, getkeys,
-//                                             or "update" the update dialog
+//                                             edit, append, a help topic:
+//                                             intro, getkeys, or "update"
 #include "gui/main_window.h"
+#include "gui/neweng.h"
 #include "gui/update.h"
 #include "main/HTMLHelp_Decl.h"
 #include "main/engine_list.h"
@@ -74,6 +76,19 @@ bool Save(QWidget* window, const char* file) {
     return true;
 }
 
+// The engine settings dialog as the edit or add command shows it.
+QWidget& EngineDialog(TFm_Main& window, bool edit) {
+    auto* dialog = window.findChild<TFm_engdata*>(QStringLiteral("Fm_engdata"));
+    auto* engines = window.findChild<QTreeView*>(QStringLiteral("LstV_eng"));
+    if (edit) {
+        dialog->FillEngineDialog(*qobject_cast<EngineList*>(engines->model()), 0);
+    } else {
+        dialog->ClearEngineDialog();
+    }
+    dialog->show();
+    return *dialog;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -92,8 +107,14 @@ int main(int argc, char* argv[]) {
     }
     TFm_Main window;
     AddSampleRows(window);
-    window.findChild<QTabWidget*>(QStringLiteral("Tab_htm"))->setCurrentIndex(std::atoi(page));
+    const bool edit = std::strcmp(page, "edit") == 0;
+    const bool dialog = edit || std::strcmp(page, "append") == 0;
+    window.findChild<QTabWidget*>(QStringLiteral("Tab_htm"))
+        ->setCurrentIndex(dialog ? 0 : std::atoi(page));
     window.show();
+    if (dialog) {
+        return Save(&EngineDialog(window, edit), argv[1]) ? 0 : 1;
+    }
     TFM_Update update(ProgramDirectory(), &window);
     if (std::strcmp(page, "update") == 0) {
         update.show();

@@ -103,6 +103,7 @@ TFm_Main::TFm_Main(std::string programDirectory, QWidget* parent)
     SetUpLists();
     BindHandlers();
     Guarded([this] { FormCreate(); })();
+    CreateEngineDialog();
 }
 
 // Workers that still run must not reach the window once it is gone: their

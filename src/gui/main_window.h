@@ -12,6 +12,7 @@
 
 class EngineList;
 class RecordList;
+class TFm_engdata;
 class WindowBridge;
 class QFrame;
 class QLabel;
@@ -107,6 +108,10 @@ private:
     void LoadBanner();
     void SetUpLists();
     void BindHandlers();
+    // Creates the engine settings dialog, hidden, for the whole run.
+    void CreateEngineDialog();
+    // The catalogue file that holds a row's engine.
+    const std::string& CatalogueFileOf(int row) const;
     // Sbt_sall, Sbt_snone, Sbt_add, Sbt_del, Sbt_edt, Sbt_save, Sbt_downdata.
     std::array<QToolButton*, 7> SearchButtons() const;
     bool AnyEngineTicked() const;
@@ -122,6 +127,7 @@ private:
     std::string customEnginesFile_;
     std::vector<std::string> pageTexts_;
     std::vector<TSearchThread*> searchThreads_;
+    TFm_engdata* engineDialog_ = nullptr;
     std::array<QIcon, ImageCount> imageList2_;
     bool placed_ = false;
 };

@@ -1,9 +1,140 @@
 #include "gui/neweng.h"
 
 #include "gui/dialog_flags.h"
+#include "gui/guarded_slot.h"
+#include "main/HTMLHelp_Decl.h"
+#include "main/engine_list.h"
+#include "main/engine_settings.h"
+#include "main/ini_access.h"
+#include "platform/application.h"
+#include "platform/program_directory.h"
+#include "platform/qt_text.h"
+#include "platform/show_message.h"
+#include "platform/text.h"
+#include "ui_TFm_engdata.h"
 
-TFm_engdata::TFm_engdata(QWidget* parent)
-    : QDialog(parent, DialogFlags) {
-    setWindowTitle(QStringLiteral("Setting"));
-    setFixedSize(385, 311);
+#include <QKeyEvent>
+#include <array>
+#include <utility>
+
+namespace {
+
+constexpr int ClientWidth = 385;
+constexpr int ClientHeight = 311;
+
+std::string TextOf(const QLineEdit* box) {
+    return FromQString(box->text());
+}
+
+// Shows the text from its start, however long it is.
+void SetText(QLineEdit* box, const std::string& text) {
+    box->setText(ToQString(text));
+    box->setCursorPosition(0);
+}
+
+// One catalogue value of an engine: its section and what OK writes there.
+using CatalogueValue = std::pair<const char*, std::string>;
+
+bool AllWritable(const std::string& name, const std::array<CatalogueValue, 4>& values) {
+    for (const auto& [section, value] : values) {
+        if (!CanWriteIniString(section, name, value)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+TFm_engdata::TFm_engdata(QWidget* parent, std::function<void()> reloadEngines)
+    : QDialog(parent, DialogFlags)
+    , ui_(std::make_unique<Ui::TFm_engdata>())
+    , reloadEngines_(std::move(reloadEngines)) {
+    setObjectName(QStringLiteral("Fm_engdata"));
+    ui_->setupUi(this);
+    setFixedSize(ClientWidth, ClientHeight);
+    setWindowModality(Qt::WindowModal);
+    for (QLabel* label : {ui_->Label1, ui_->Label2, ui_->Label3, ui_->Label4, ui_->Label6,
+                          ui_->Label7, ui_->Label8}) {
+        label->adjustSize();
+    }
+    connect(ui_->Button1, &QPushButton::clicked, this, Guarded([this] { Button1Click(); }));
+    connect(ui_->Button2, &QPushButton::clicked, this, Guarded([this] { Button2Click(); }));
+    connect(ui_->Button3, &QPushButton::clicked, this, Guarded([this] { Button3Click(); }));
+}
+
+TFm_engdata::~TFm_engdata() = default;
+
+void TFm_engdata::FillEngineDialog(const EngineList& LstV_eng, int selectedRow) {
+    if (selectedRow < 0) {
+        ShowMessage("Please Select One Item!");
+        return;
+    }
+    const TEngineRow& row = LstV_eng.Row(selectedRow);
+    SetText(ui_->Edt_EngName, row.Caption);
+    EditEngineName = Trim(row.Caption);
+    SetText(ui_->Edt_URL, row.SubItems[TEngineRow::SearchUrl]);
+    SetText(ui_->Edt_RB, GetEngineField(LstV_eng, selectedRow, 6, 1));
+    SetText(ui_->Edt_LB, GetEngineField(LstV_eng, selectedRow, 6, 2));
+    SetText(ui_->Edt_NB, GetEngineField(LstV_eng, selectedRow, 5, 6));
+    SetText(ui_->Edt_NE, GetEngineField(LstV_eng, selectedRow, 5, 8));
+    SetText(ui_->Edt_NKey, GetEngineField(LstV_eng, selectedRow, 5, 7));
+}
+
+void TFm_engdata::ClearEngineDialog() {
+    for (QLineEdit* box : {ui_->Edt_EngName, ui_->Edt_URL, ui_->Edt_RB, ui_->Edt_LB, ui_->Edt_NB,
+                           ui_->Edt_NE, ui_->Edt_NKey}) {
+        box->clear();
+    }
+}
+
+// Writes the engine into EditFile and reloads the engine list. A refused
+// write ends the step there, with the dialog still open.
+void TFm_engdata::Button1Click() {
+    const std::string homeUrl = HomeUrlOf(TextOf(ui_->Edt_URL));
+    const std::string name = Trim(TextOf(ui_->Edt_EngName));
+    if (name.empty()) {
+        ShowMessage("Engine Name must be specified!");
+        return;
+    }
+    const std::array<CatalogueValue, 4> values = {{
+        {"Engines URL", homeUrl},
+        {"Search URL", Trim(TextOf(ui_->Edt_URL))},
+        {"List Tag", ListTagValue(TextOf(ui_->Edt_RB), TextOf(ui_->Edt_LB))},
+        {"Next Tag", NextTagValue(TextOf(ui_->Edt_NB), TextOf(ui_->Edt_NKey), TextOf(ui_->Edt_NE))},
+    }};
+    // A renamed engine loses its old key only when the new one can be
+    // stored: otherwise the first write below is refused and the engine
+    // would be gone from its catalogue.
+    if (EditMode == "Edit" && EditEngineName != name && AllWritable(name, values)) {
+        DeleteIniKey(EditFile, "", EditEngineName);
+    }
+    for (const auto& [section, value] : values) {
+        WriteIniString(EditFile, section, name, value);
+    }
+    reloadEngines_();
+    accept();
+}
+
+void TFm_engdata::Button2Click() {
+    close();
+}
+
+void TFm_engdata::Button3Click() {
+    CallHtmlHelp(Application->Handle(),
+                 ProgramDirectory() + "\\Manuvel.chm::/htmls\\Manual_getkeys.htm", HH_DISPLAY_TOPIC,
+                 0);
+}
+
+// Neither Escape nor Enter closes the dialog or presses a button.
+void TFm_engdata::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        event->accept();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
 }

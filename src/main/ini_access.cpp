@@ -1,5 +1,6 @@
 #include "main/ini_access.h"
 
+#include "platform/ini_document.h"
 #include "platform/ini_file.h"
 
 namespace {
@@ -28,6 +29,11 @@ void WriteIniString(const std::string& fileName, const std::string& section, con
                     const std::string& value) {
     TIniFile file(fileName);
     file.WriteString(section, key, value);
+}
+
+bool CanWriteIniString(const std::string& section, const std::string& key,
+                       const std::string& value) {
+    return IniDocument::CanStore(section, key, value);
 }
 
 void DeleteIniKey(const std::string& fileName, const std::string& section, const std::string& key) {

@@ -20,6 +20,9 @@ std::string ReadIniString(const std::string& fileName, const std::string& sectio
 // EIniFileException "Unable to write to <file name>" when the write is refused.
 void WriteIniString(const std::string& fileName, const std::string& section, const std::string& key,
                     const std::string& value);
+// Whether WriteIniString would store these texts rather than refuse them.
+bool CanWriteIniString(const std::string& section, const std::string& key,
+                       const std::string& value);
 // Removes the key from the section, or from every section when the section
 // is empty. A refused removal is ignored.
 void DeleteIniKey(const std::string& fileName, const std::string& section, const std::string& key);
