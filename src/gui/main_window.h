@@ -14,14 +14,8 @@ class EngineList;
 class RecordList;
 class TFm_engdata;
 class WindowBridge;
-class QFrame;
 class QLabel;
-class QLineEdit;
-class QRadioButton;
-class QTabWidget;
 class QToolButton;
-class QTreeView;
-class TSpinEdit;
 
 namespace Ui {
 class TFm_Main;
