@@ -1,7 +1,7 @@
 #include "gui/neweng.h"
 #include "main/engine_list.h"
 #include "platform/message_box.h"
-#include "support/engine_window.h"
+#include "support/engine_window_test.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -37,20 +37,11 @@ const std::string Custom = "[Description]\r\n"
                            "Gamma=http://gamma.example/?q=\r\n"
                            "Alpha=http://alpha.custom/?q=\r\n";
 
-class EngineCommandsTest : public testing::Test {
+class EngineCommandsTest : public EngineWindowTest {
 protected:
     void SetUp() override { Reopen(Standard, Custom); }
 
-    void Reopen(const std::string& standard, const std::string& custom) {
-        engines_.reset();
-        engines_ = std::make_unique<EngineWindow>();
-        engines_->Open(standard, custom);
-    }
-    EngineWindow& engines() { return *engines_; }
-
     const std::vector<std::string> AllRows = {"Alpha/S", "Beta/S", "Gamma/C", "Alpha/C"};
-
-    std::unique_ptr<EngineWindow> engines_;
 };
 
 TEST_F(EngineCommandsTest, EditAndDeleteNeedASelectedRow) {

@@ -2,7 +2,7 @@
 #include "gui/neweng.h"
 #include "main/engine_list.h"
 #include "main/ini_access.h"
-#include "support/engine_window.h"
+#include "support/engine_window_test.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -61,16 +61,9 @@ const std::string AlphaRewritten = "[Description]\r\n"
                                    "Alpha=*<a*Next*</a>\r\n"
                                    "Beta=*<b*More*</b>\r\n";
 
-class EngineDialogTest : public testing::Test {
+class EngineDialogTest : public EngineWindowTest {
 protected:
     void SetUp() override { Reopen(Standard, Custom); }
-
-    void Reopen(const std::string& standard, const std::string& custom) {
-        engines_.reset();
-        engines_ = std::make_unique<EngineWindow>();
-        engines_->Open(standard, custom);
-    }
-    EngineWindow& engines() { return *engines_; }
 
     std::string Box(const char* name) { return engines().Box(name).text().toStdString(); }
     void Click(const char* button) { engines().DialogButton(button).click(); }
@@ -94,8 +87,6 @@ protected:
             Click("Button1");
         });
     }
-
-    std::unique_ptr<EngineWindow> engines_;
 };
 
 TEST_F(EngineDialogTest, FormHasItsLayoutTextsAndFonts) {
