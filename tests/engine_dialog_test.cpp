@@ -191,8 +191,8 @@ TEST_F(EngineDialogTest, HomeUrlIsTheHostPartOfTheSearchUrl) {
 TEST_F(EngineDialogTest, AppendWritesTrimmedValuesIntoTheCustomCatalogue) {
     WriteFile(engines().CustomEnginesFile(), "[Description]\r\nCustom engines\r\n");
     engines().Engines().SetChecked(1, false);
-    engines().Select(
-        0); // a standard row: an added engine goes to the custom catalogue all the same
+    // A standard row: an added engine goes to the custom catalogue all the same.
+    engines().Select(0);
     EXPECT_FALSE(Append("  New Engine ", " http://new.example/s?q= ", " <ol> ", "\t<li>", " <a ",
                         "  Next", "</a>  "));
     EXPECT_FALSE(Append("Second", "http://second.example/q?s=", "<p>", "<b>", "", "", ""));

@@ -104,6 +104,7 @@ private:
     void BindHandlers();
     // Creates the engine settings dialog, hidden, for the whole run.
     void CreateEngineDialog();
+    void ReloadEngines();
     // The catalogue file that holds a row's engine.
     const std::string& CatalogueFileOf(int row) const;
     // Sbt_sall, Sbt_snone, Sbt_add, Sbt_del, Sbt_edt, Sbt_save, Sbt_downdata.

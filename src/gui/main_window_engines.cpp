@@ -3,15 +3,13 @@
 // and rebuild the whole list.
 #include "gui/main_window.h"
 #include "gui/neweng.h"
-#include "main/catalogues.h"
 #include "main/engine_list.h"
 #include "main/ini_access.h"
 #include "platform/message_box.h"
 #include "platform/show_message.h"
 
 void TFm_Main::CreateEngineDialog() {
-    engineDialog_ = new TFm_engdata(
-        this, [this] { LoadEngines(*engines_, enginesFile_, customEnginesFile_, pageTexts_); });
+    engineDialog_ = new TFm_engdata(this, [this] { ReloadEngines(); });
 }
 
 const std::string& TFm_Main::CatalogueFileOf(int row) const {
@@ -50,7 +48,7 @@ void TFm_Main::Sbt_delClick() {
         return;
     }
     DeleteIniKey(file, "", engines_->Row(row).Caption);
-    LoadEngines(*engines_, enginesFile_, customEnginesFile_, pageTexts_);
+    ReloadEngines();
 }
 
 void TFm_Main::Sbt_edtClick() {

@@ -8,15 +8,19 @@ namespace {
 
 constexpr const char* kWelcomeTopic = "\\Manuvel.chm::/htmls\\intro_welcome.htm";
 
+void ShowWelcomeTopic(const std::string& programDirectory) {
+    CallHtmlHelp(Application->Handle(), programDirectory + kWelcomeTopic, HH_DISPLAY_TOPIC, 0);
+}
+
 } // namespace
 
 // Sees every key before the focused control and leaves it to that control.
 void TFm_Main::FormKeyDown(int key, Qt::KeyboardModifiers) {
     if (key == VK_F1) {
-        CallHtmlHelp(Application->Handle(), programDirectory_ + kWelcomeTopic, HH_DISPLAY_TOPIC, 0);
+        ShowWelcomeTopic(programDirectory_);
     }
 }
 
 void TFm_Main::SpeedButton13Click() {
-    CallHtmlHelp(Application->Handle(), programDirectory_ + kWelcomeTopic, HH_DISPLAY_TOPIC, 0);
+    ShowWelcomeTopic(programDirectory_);
 }

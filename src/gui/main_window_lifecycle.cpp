@@ -9,8 +9,13 @@ void TFm_Main::FormCreate() {
     enginesFile_ = EnginesFileIn(programDirectory_);
     customEnginesFile_ = CustomEnginesFileIn(programDirectory_);
     CheckEngineFiles(programDirectory_);
-    LoadEngines(*engines_, enginesFile_, customEnginesFile_, pageTexts_);
+    ReloadEngines();
     LoadRecords(*records_);
+}
+
+// Rebuilds the engine list from both catalogues.
+void TFm_Main::ReloadEngines() {
+    LoadEngines(*engines_, enginesFile_, customEnginesFile_, pageTexts_);
 }
 
 // Asks the workers that still run to stop and ends the application without

@@ -14,6 +14,12 @@ bool Contains(const std::string& upperText, const char* upperNeedle) {
     return upperText.find(upperNeedle) != std::string::npos;
 }
 
+void SetFields(EngineList& rows, int row, const std::vector<std::pair<int, std::string>>& fields) {
+    for (const auto& [field, text] : fields) {
+        rows.SetField(row, field, text);
+    }
+}
+
 } // namespace
 
 TSearchThread::TSearchThread(SearchWindow& window, std::string URL, PageTextSlot pageText,
@@ -175,11 +181,8 @@ void TSearchThread::SetPagesField(int pageNumber) {
 void TSearchThread::WriteRow(std::vector<std::pair<int, std::string>> fields) {
     Queue([window = window_, row = rowIndex_, fields = std::move(fields)] {
         EngineList& rows = window->EngineRows();
-        if (row >= rows.Count()) {
-            return;
-        }
-        for (const auto& [field, text] : fields) {
-            rows.SetField(row, field, text);
+        if (row < rows.Count()) {
+            SetFields(rows, row, fields);
         }
     });
 }
@@ -212,9 +215,7 @@ void TSearchThread::RestoreIdleControls() {
         EngineList& rows = window->EngineRows();
         if (row < rows.Count()) {
             rows.SetImageIndex(row, TEngineRow::IconIdle);
-            for (const auto& [field, text] : fields) {
-                rows.SetField(row, field, text);
-            }
+            SetFields(rows, row, fields);
         }
         RestoreIdleWhenNoRowSearches(*window);
     });
