@@ -1,4 +1,5 @@
 // The program's main block.
+#include "gui/fonts.h"
 #include "gui/main_window.h"
 #include "gui/qt_message_box.h"
 #include "gui/update.h"
@@ -12,6 +13,7 @@ namespace {
 
 int ProgramMain(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    UseProgramFonts();
     QtMessageBoxBackend messageBoxes;
     SetMessageBoxBackend(&messageBoxes);
     Application->SetTitle("Tavrello");

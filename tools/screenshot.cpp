@@ -5,6 +5,7 @@
 //     quillmark_screenshot OUT.png [PAGE]     PAGE 0 "Run Search", 1 "Records",
 //                                             edit, append, a help topic:
 //                                             intro, getkeys, or "update"
+#include "gui/fonts.h"
 #include "gui/main_window.h"
 #include "gui/neweng.h"
 #include "gui/update.h"
@@ -100,6 +101,7 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
+    UseProgramFonts();
     Application->SetTitle("Tavrello");
     const char* page = argc > 2 ? argv[2] : "0";
     if (std::strcmp(page, "intro") == 0 || std::strcmp(page, "getkeys") == 0) {

@@ -12,7 +12,6 @@
 
 #include <QCloseEvent>
 #include <QFile>
-#include <QFont>
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
@@ -22,14 +21,6 @@
 // resources must be registered by hand.
 static void RegisterResources() {
     Q_INIT_RESOURCE(quillmark);
-}
-
-// The windows ask for "MS Sans Serif", which Linux lacks; prefer faces of
-// about its width over the system's default sans face.
-static void RegisterFontSubstitutes() {
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                                QStringLiteral("Nimbus Sans"), QStringLiteral("Arial")});
 }
 
 namespace {
@@ -91,7 +82,7 @@ TFm_Main::TFm_Main(std::string programDirectory, QWidget* parent)
     , engines_(new EngineList(this))
     , records_(new RecordList(this))
     , programDirectory_(std::move(programDirectory)) {
-    static const bool registered = (RegisterResources(), RegisterFontSubstitutes(), true);
+    static const bool registered = (RegisterResources(), true);
     (void)registered;
     ui_->setupUi(this);
     setFixedSize(WindowWidth, WindowHeight);
