@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev clang-format pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation2
+    qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation2 fonts-dejavu-core
     libcurl4-openssl-dev libjpeg62-turbo-dev
     libchm-dev fp-utils-3.2.2
     libgtest-dev libgmock-dev libbenchmark-dev
@@ -30,7 +30,7 @@ if [ "$(id -u)" -ne 0 ]; then
         echo "Quillmark's set-up needs these Debian packages: ${missing[*]}" >&2
         echo "Installing them needs root, and sudo is not available. Run as root:" >&2
         echo "" >&2
-        echo "    apt-get update && apt-get install -y --no-install-recommends ${missing[*]}" >&2
+        echo "    apt-get update && DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends ${missing[*]}" >&2
         echo "" >&2
         echo "then run this command again." >&2
         exit 1
@@ -39,4 +39,4 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 echo "Installing: ${missing[*]}"
 $sudo apt-get update
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"

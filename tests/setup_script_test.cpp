@@ -10,18 +10,20 @@ namespace fs = std::filesystem;
 
 // A folder of stand-in commands for the set-up script: `id` answers the user
 // id, `dpkg-query` finds no package installed, and `sudo` and `apt-get`
-// (when present) write down how they were called. Every other command the
+// (when present) write down how they were called, apt-get after the value
+// of DEBIAN_FRONTEND where it is set. Every other command the
 // script needs is linked from the system.
 class StubCommands final {
 public:
     StubCommands(int userId, bool withSudo) {
         Write("id", "echo " + std::to_string(userId));
         Write("dpkg-query", "exit 1");
-        Write("apt-get", "echo \"apt-get $*\" >>'" + dir_.File("calls") + "'");
+        Write("apt-get", "echo \"${DEBIAN_FRONTEND:+$DEBIAN_FRONTEND }apt-get $*\" >>'" +
+                             dir_.File("calls") + "'");
         if (withSudo) {
             Write("sudo", "echo \"sudo $*\" >>'" + dir_.File("calls") + "'; \"$@\"");
         }
-        for (const char* tool : {"bash", "grep"}) {
+        for (const char* tool : {"bash", "env", "grep"}) {
             fs::create_symlink(fs::path("/usr/bin") / tool, dir_.File(std::string("bin/") + tool));
         }
     }
@@ -57,7 +59,8 @@ TEST(SetUpScript, WithoutRootOrSudoPrintsTheLineToRunAsRootAndStops) {
     const std::string output = commands.Output();
     EXPECT_NE(output.find("sudo is not available"), std::string::npos) << output;
     EXPECT_NE(
-        output.find("\n    apt-get update && apt-get install -y --no-install-recommends cmake "),
+        output.find("\n    apt-get update && DEBIAN_FRONTEND=noninteractive apt-get install -y "
+                    "--no-install-recommends cmake "),
         std::string::npos)
         << output;
     EXPECT_NE(output.find(" locales\n"), std::string::npos) << output;
@@ -67,13 +70,17 @@ TEST(SetUpScript, WithoutRootOrSudoPrintsTheLineToRunAsRootAndStops) {
 TEST(SetUpScript, InstallsAsRootOrThroughSudo) {
     StubCommands asRoot(0, false);
     EXPECT_EQ(asRoot.RunSetUp(), 0) << asRoot.Output();
-    EXPECT_EQ(asRoot.Calls().rfind("apt-get update\napt-get install -y", 0), 0u) << asRoot.Calls();
+    EXPECT_EQ(asRoot.Calls().rfind("apt-get update\nnoninteractive apt-get install -y", 0), 0u)
+        << asRoot.Calls();
 
     StubCommands throughSudo(1000, true);
     EXPECT_EQ(throughSudo.RunSetUp(), 0) << throughSudo.Output();
-    EXPECT_EQ(
-        throughSudo.Calls().rfind("sudo apt-get update\napt-get update\nsudo apt-get install", 0),
-        0u)
+    EXPECT_EQ(throughSudo.Calls().rfind("sudo apt-get update\napt-get update\nsudo env "
+                                        "DEBIAN_FRONTEND=noninteractive apt-get install -y",
+                                        0),
+              0u)
+        << throughSudo.Calls();
+    EXPECT_NE(throughSudo.Calls().find("\nnoninteractive apt-get install -y"), std::string::npos)
         << throughSudo.Calls();
 }
 
