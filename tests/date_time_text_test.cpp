@@ -8,9 +8,11 @@
 #include <gtest/gtest.h>
 
 // glibc keeps the LOCPATH folder list of a locale it loaded from there for
-// good; the leak checker is told so.
+// good; the leak checker is told so. The pattern matches the exported name
+// "argz_add_sep" as well as the internal "__argz_add_sep" that only libc's
+// debug symbols show.
 extern "C" const char* __lsan_default_suppressions() {
-    return "leak:__argz_add_sep\n";
+    return "leak:argz_add_sep\n";
 }
 
 namespace {
