@@ -6,7 +6,9 @@
 #include <csignal>
 #include <fcntl.h>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -104,6 +106,63 @@ TEST(AtomicReplace, RemovesOnlyTheTemporariesOfEndedWritersOfThatFile) {
     expected.push_back("a.dat");
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(EntriesOf(dir.Path()), expected);
+}
+
+// Runs `replace` in a child process as an ordinary user, who is refused
+// what the permission bits refuse: the superuser's child becomes "nobody".
+// Whether it succeeded.
+bool ReplacedAsAnOrdinaryUser(const std::function<bool()>& replace) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) {
+            ::_exit(2);
+        }
+        ::_exit(replace() ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+ino_t InodeOf(const std::string& path) {
+    struct stat info {};
+    ::stat(path.c_str(), &info);
+    return info.st_ino;
+}
+
+TEST(AtomicReplace, AFileThatMayBeWrittenInAFolderThatMayNotIsOverwrittenInPlace) {
+    const struct {
+        const char* what;
+        fs::perms folder;
+        fs::perms file;
+        bool replaced;
+        bool inPlace;
+    } cases[] = {
+        {"open folder", fs::perms::all, fs::perms(0666), true, false},
+        {"closed folder", fs::perms(0555), fs::perms(0666), true, true},
+        {"closed folder, read-only file", fs::perms(0555), fs::perms(0444), false, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir dir;
+        fs::permissions(dir.Path(), fs::perms(0755));
+        const std::string folder = dir.File("program");
+        const std::string file = folder + "/Engines.dat";
+        fs::create_directory(folder);
+        WriteFile(file, "[old and longer than the new]\r\n");
+        fs::permissions(file, c.file);
+        fs::permissions(folder, c.folder);
+        const ino_t before = InodeOf(file);
+
+        EXPECT_EQ(
+            ReplacedAsAnOrdinaryUser([&] { return ReplaceFileAtomically(file, "[new]\r\n"); }),
+            c.replaced);
+        EXPECT_EQ(ReadFile(file), c.replaced ? "[new]\r\n" : "[old and longer than the new]\r\n");
+        EXPECT_EQ(InodeOf(file) == before, c.inPlace);
+        EXPECT_EQ(fs::status(file).permissions(), c.file);
+        EXPECT_EQ(EntriesOf(folder), std::vector<std::string>{"Engines.dat"});
+        fs::permissions(folder, fs::perms::owner_all);
+    }
 }
 
 } // namespace

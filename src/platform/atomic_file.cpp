@@ -180,6 +180,23 @@ bool ReplaceThroughNamedFile(const std::string& target, std::string_view bytes,
     return PutInPlace(temporaryPath, target);
 }
 
+bool DirectoryWritable(const std::string& target) {
+    return ::access(DirectoryOf(target).c_str(), W_OK | X_OK) == 0;
+}
+
+// Overwrites the file's own bytes: for a file that may be written in a
+// directory that may not, where no file can be put beside it.
+bool OverwriteInPlace(const std::string& target, std::string_view bytes) {
+    FileDescriptor file(::open(target.c_str(), O_WRONLY | O_CLOEXEC));
+    if (file.Get() < 0) {
+        return false;
+    }
+    const bool written = WriteAll(file.Get(), bytes) &&
+                         ::ftruncate(file.Get(), static_cast<off_t>(bytes.size())) == 0 &&
+                         ::fsync(file.Get()) == 0;
+    return file.Close() && written;
+}
+
 } // namespace
 
 FileContents ReadWholeFile(const std::string& path) {
@@ -212,6 +229,9 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
     if (exists && (!S_ISREG(old.st_mode) || (old.st_mode & 0222) == 0 ||
                    ::access(target->c_str(), W_OK) != 0)) {
         return false;
+    }
+    if (exists && !DirectoryWritable(*target)) {
+        return OverwriteInPlace(*target, bytes);
     }
     RemoveStaleTemporaries(*target);
     const struct stat* oldState = exists ? &old : nullptr;
