@@ -1,6 +1,5 @@
 #include "main/ini_access.h"
 
-#include "platform/ini_document.h"
 #include "platform/ini_file.h"
 
 namespace {
@@ -31,11 +30,6 @@ void WriteIniString(const std::string& fileName, const std::string& section, con
     file.WriteString(section, key, value);
 }
 
-bool CanWriteIniString(const std::string& section, const std::string& key,
-                       const std::string& value) {
-    return IniDocument::CanStore(section, key, value);
-}
-
 void DeleteIniKey(const std::string& fileName, const std::string& section, const std::string& key) {
     TIniFile file(fileName);
     if (!section.empty()) {
@@ -47,4 +41,9 @@ void DeleteIniKey(const std::string& fileName, const std::string& section, const
     for (const std::string& name : sections) {
         file.DeleteKey(name, key);
     }
+}
+
+void WriteIniEdits(const std::string& fileName, const IniEdits& edits) {
+    TIniFile file(fileName);
+    file.WriteEdits(edits);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/profile.h"
+
 #include <string>
 #include <vector>
 
@@ -20,9 +22,16 @@ std::string ReadIniString(const std::string& fileName, const std::string& sectio
 // EIniFileException "Unable to write to <file name>" when the write is refused.
 void WriteIniString(const std::string& fileName, const std::string& section, const std::string& key,
                     const std::string& value);
-// Whether WriteIniString would store these texts rather than refuse them.
-bool CanWriteIniString(const std::string& section, const std::string& key,
-                       const std::string& value);
 // Removes the key from the section, or from every section when the section
 // is empty. A refused removal is ignored.
 void DeleteIniKey(const std::string& fileName, const std::string& section, const std::string& key);
+
+// The steps of one change of a file: a step with a value writes it, one
+// without removes the key, from every section where the section is empty.
+using IniEdits = std::vector<ProfileEdit>;
+// Makes the change as WriteIniString and DeleteIniKey would make its steps
+// one after another, but writes the file once: all of the change or none of
+// it. Throws EIniFileException "Unable to write to <file name>" when any step
+// is refused, or when a read could then not give back a written value or
+// every key of a section written to.
+void WriteIniEdits(const std::string& fileName, const IniEdits& edits);

@@ -1,7 +1,5 @@
 #include "platform/ini_file.h"
 
-#include "platform/profile.h"
-
 namespace {
 
 constexpr unsigned NameListSize = 16384;
@@ -54,4 +52,10 @@ void TIniFile::WriteString(const std::string& section, const std::string& key,
 
 void TIniFile::DeleteKey(const std::string& section, const std::string& key) {
     WritePrivateProfileStringA(section.c_str(), key.c_str(), nullptr, fileName_);
+}
+
+void TIniFile::WriteEdits(const std::vector<ProfileEdit>& edits) {
+    if (!WritePrivateProfileEdits(edits, {ValueSize, NameListSize}, fileName_)) {
+        throw EIniFileException("Unable to write to " + fileName_);
+    }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/profile.h"
+
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -31,6 +33,10 @@ public:
     void WriteString(const std::string& section, const std::string& key, const std::string& value);
     // A refused removal is ignored.
     void DeleteKey(const std::string& section, const std::string& key);
+    // Writes the edits as one change, all of it or nothing, refusing one that
+    // this object's reads could not give back whole. Throws EIniFileException
+    // "Unable to write to <file name>" when refused.
+    void WriteEdits(const std::vector<ProfileEdit>& edits);
 
 private:
     void ReadNames(const char* section, std::vector<std::string>& names) const;

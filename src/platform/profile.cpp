@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <string_view>
 
 namespace {
@@ -95,16 +96,88 @@ unsigned ListKeyNames(IniLineReader& lines, const char* section, char* buffer, u
     return list.Finish();
 }
 
-// Reads the file for a change. False when an existing file cannot be read:
-// writing it back from nothing would lose it.
-bool LoadForChange(const std::string& path, IniDocument& document, bool& exists) {
+// What a change made of a file's contents.
+enum class Change { Unchanged, Changed, Refused };
+
+// Reads the file, lets `change` alter its contents in memory and replaces the
+// file when they changed. A change that `writes` makes a missing file (and
+// the per-user folder for a bare name); one that only removes leaves a
+// missing file missing. An existing file that cannot be read is never
+// written: writing it back from nothing would lose it.
+bool ChangeFile(const std::string& fileName, bool writes,
+                const std::function<Change(IniDocument&)>& change) {
+    if (writes && IsBareName(fileName) &&
+        !QDir().mkpath(QString::fromLocal8Bit(ProfileDirectory()))) {
+        return false;
+    }
+    const std::string path = ResolvePath(fileName);
     FileContents contents = ReadWholeFile(path);
     if (contents.state == FileState::Unreadable) {
         return false;
     }
-    exists = contents.state == FileState::Read;
-    document = IniDocument::Parse(std::move(contents.bytes));
-    return true;
+    if (contents.state == FileState::Missing && !writes) {
+        return true;
+    }
+    IniDocument document = IniDocument::Parse(std::move(contents.bytes));
+    switch (change(document)) {
+    case Change::Unchanged:
+        return true;
+    case Change::Refused:
+        return false;
+    case Change::Changed:
+        break;
+    }
+    return ReplaceFileAtomically(path, document.Serialize());
+}
+
+// Whether a name list holds every name: each with its zero byte, and one
+// more zero at the end.
+bool NameListFits(const std::vector<std::string>& names, unsigned size) {
+    std::size_t used = 1;
+    for (const std::string& name : names) {
+        used += name.size() + 1;
+    }
+    return used <= size;
+}
+
+bool Writes(const std::vector<ProfileEdit>& edits) {
+    return std::any_of(edits.begin(), edits.end(),
+                       [](const ProfileEdit& edit) { return edit.value.has_value(); });
+}
+
+bool AllStorable(const std::vector<ProfileEdit>& edits) {
+    return std::all_of(edits.begin(), edits.end(), [](const ProfileEdit& edit) {
+        return !edit.value || IniDocument::CanStore(edit.section, edit.key, *edit.value);
+    });
+}
+
+// Whether the reader gets back every value written and every key of the
+// sections written to.
+bool ReadableBack(const IniDocument& document, const std::vector<ProfileEdit>& edits,
+                  const ProfileReadLimits& limits) {
+    return std::all_of(edits.begin(), edits.end(), [&](const ProfileEdit& edit) {
+        return !edit.value || (edit.value->size() < limits.valueSize &&
+                               NameListFits(document.KeyNames(edit.section), limits.nameListSize));
+    });
+}
+
+// Removes the key from every section the document has now, in file order.
+bool RemoveFromEverySection(IniDocument& document, const std::string& key) {
+    bool removed = false;
+    for (const std::string& section : document.SectionNames()) {
+        removed = document.RemoveKey(section, key) || removed;
+    }
+    return removed;
+}
+
+bool Apply(IniDocument& document, const ProfileEdit& edit) {
+    if (edit.value) {
+        return document.SetValue(edit.section, edit.key, *edit.value);
+    }
+    if (edit.section.empty()) {
+        return RemoveFromEverySection(document, edit.key);
+    }
+    return document.RemoveKey(edit.section, edit.key);
 }
 
 bool SetValue(const std::string& fileName, const char* section, const char* key,
@@ -112,30 +185,16 @@ bool SetValue(const std::string& fileName, const char* section, const char* key,
     if (!IniDocument::CanStore(section, key, value)) {
         return false;
     }
-    if (IsBareName(fileName) && !QDir().mkpath(QString::fromLocal8Bit(ProfileDirectory()))) {
-        return false;
-    }
-    const std::string path = ResolvePath(fileName);
-    IniDocument document;
-    bool exists = false;
-    if (!LoadForChange(path, document, exists)) {
-        return false;
-    }
-    document.SetValue(section, key, value);
-    return ReplaceFileAtomically(path, document.Serialize());
+    return ChangeFile(fileName, true, [&](IniDocument& document) {
+        document.SetValue(section, key, value);
+        return Change::Changed;
+    });
 }
 
 bool RemoveKey(const std::string& fileName, const char* section, const char* key) {
-    const std::string path = ResolvePath(fileName);
-    IniDocument document;
-    bool exists = false;
-    if (!LoadForChange(path, document, exists)) {
-        return false;
-    }
-    if (!exists || !document.RemoveKey(section, key)) {
-        return true;
-    }
-    return ReplaceFileAtomically(path, document.Serialize());
+    return ChangeFile(fileName, false, [&](IniDocument& document) {
+        return document.RemoveKey(section, key) ? Change::Changed : Change::Unchanged;
+    });
 }
 
 } // namespace
@@ -175,4 +234,21 @@ bool WritePrivateProfileStringA(const char* section, const char* key, const char
         return RemoveKey(fileName, section, key);
     }
     return SetValue(fileName, section, key, value);
+}
+
+bool WritePrivateProfileEdits(const std::vector<ProfileEdit>& edits,
+                              const ProfileReadLimits& limits, const std::string& fileName) {
+    if (!AllStorable(edits)) {
+        return false;
+    }
+    return ChangeFile(fileName, Writes(edits), [&](IniDocument& document) {
+        bool changed = false;
+        for (const ProfileEdit& edit : edits) {
+            changed = Apply(document, edit) || changed;
+        }
+        if (!ReadableBack(document, edits, limits)) {
+            return Change::Refused;
+        }
+        return changed ? Change::Changed : Change::Unchanged;
+    });
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
 // Our stand-ins for the Windows profile functions, over INI-format files of
 // bytes (see ini_document.h for how lines are read).
@@ -9,8 +11,9 @@
 // other name is used as it stands. Nothing is cached: every call reads the
 // file, and every change replaces the file whole and atomically (a temporary
 // file beside it, written, flushed to disk, renamed over it), keeping the old
-// file's permission bits. A write that cannot be done leaves the file as it
-// was and returns false.
+// file's permission bits; a file that may be written in a folder that may not
+// is overwritten in place (see atomic_file.h). A write that cannot be done
+// leaves the file as it was and returns false.
 
 // The per-user folder of files named without a directory, ending with "/".
 // It is made by the first write that needs it.
@@ -37,3 +40,27 @@ unsigned GetPrivateProfileStringA(const char* section, const char* key, const ch
 // refused or fails.
 bool WritePrivateProfileStringA(const char* section, const char* key, const char* value,
                                 const std::string& fileName);
+
+// One step of a change that is written as a whole.
+struct ProfileEdit {
+    std::string section; // empty: every section the file has at this step
+    std::string key;
+    std::optional<std::string> value; // none: the key's line is removed
+};
+
+// The buffer sizes of the reader that must be able to give a change back.
+struct ProfileReadLimits {
+    unsigned valueSize;
+    unsigned nameListSize;
+};
+
+// Applies the edits in order to the file's contents, as the same requests of
+// WritePrivateProfileStringA would one after another, and replaces the file
+// once, so that either all of the change is written or none of it. Refused,
+// with the file left as it was, when one of its writes would be refused on
+// its own, or when the reader could not give back what was written: a value
+// that does not fit limits.valueSize, or a written section whose key list no
+// longer fits limits.nameListSize. A change that alters nothing writes
+// nothing.
+bool WritePrivateProfileEdits(const std::vector<ProfileEdit>& edits,
+                              const ProfileReadLimits& limits, const std::string& fileName);

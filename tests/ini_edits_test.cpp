@@ -1,0 +1,161 @@
+#include "main/ini_access.h"
+#include "platform/ini_file.h"
+#include "platform/temporary_files.h"
+#include "support/temp_dir.h"
+
+#include <csignal>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string Catalogue = "[Description]\r\n"
+                              "Free text.\r\n"
+                              "Alpha=described\r\n"
+                              "[Engines URL]\r\n"
+                              "Alpha=http://alpha.example/\r\n"
+                              "Beta=http://beta.example/\r\n"
+                              "[Search URL]\r\n"
+                              "Alpha=http://alpha.example/?q=\r\n"
+                              "Beta=http://beta.example/?q=\r\n"
+                              "[List Tag]\r\n"
+                              "Alpha=<ol>*<li>**\r\n"
+                              "Beta=<ul>*<li>**\r\n"
+                              "[Next Tag]\r\n"
+                              "Alpha=*<a*Next*</a>\r\n"
+                              "Beta=*<b*More*</b>";
+
+// An engine written under `name`, after the removal of `oldName` from every
+// section when one is given: the change of the settings dialog's OK.
+IniEdits EngineChange(const std::string& oldName, const std::string& name) {
+    IniEdits edits;
+    if (!oldName.empty()) {
+        edits.push_back({"", oldName, std::nullopt});
+    }
+    edits.push_back({"Engines URL", name, "http://new.example/"});
+    edits.push_back({"Search URL", name, "http://new.example/?q="});
+    edits.push_back({"List Tag", name, "<p>*<b>**"});
+    edits.push_back({"Next Tag", name, "*<n*next*</n>"});
+    return edits;
+}
+
+// The same steps, each a call of its own.
+void WriteStepByStep(const std::string& file, const IniEdits& edits) {
+    for (const ProfileEdit& edit : edits) {
+        if (edit.value) {
+            WriteIniString(file, edit.section, edit.key, *edit.value);
+        } else {
+            DeleteIniKey(file, edit.section, edit.key);
+        }
+    }
+}
+
+TEST(IniEdits, AWholeChangeLeavesTheBytesOfItsStepsMadeOneByOne) {
+    const struct {
+        const char* what;
+        std::string before;
+        IniEdits edits;
+    } cases[] = {
+        {"rename", Catalogue, EngineChange("Alpha", "Omega")},
+        {"rename in letter case", Catalogue, EngineChange("Alpha", "ALPHA")},
+        {"rename onto another", Catalogue, EngineChange("Alpha", "beta")},
+        {"rewrite in place", Catalogue, EngineChange("", "alpha")},
+        {"add", Catalogue, EngineChange("", "Gamma")},
+        {"add to a file without sections", "no sections\n", EngineChange("", "Gamma")},
+        {"remove one key", Catalogue, {{"List Tag", "Beta", std::nullopt}}},
+        {"remove what is not there", Catalogue, {{"", "Zeta", std::nullopt}}},
+        {"an empty value", Catalogue, {{"Search URL", "Beta", ""}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir dir;
+        WriteFile(dir.File("whole.dat"), c.before);
+        WriteFile(dir.File("steps.dat"), c.before);
+        WriteIniEdits(dir.File("whole.dat"), c.edits);
+        WriteStepByStep(dir.File("steps.dat"), c.edits);
+        EXPECT_EQ(ReadFile(dir.File("whole.dat")), ReadFile(dir.File("steps.dat")));
+    }
+}
+
+TEST(IniEdits, AMissingFileIsMadeByAWriteAndLeftMissingByARemoval) {
+    TempDir dir;
+    WriteIniEdits(dir.File("removed.dat"), {{"", "Alpha", std::nullopt}});
+    EXPECT_FALSE(fs::exists(dir.File("removed.dat")));
+    WriteIniEdits(dir.File("written.dat"), EngineChange("Alpha", "Alpha"));
+    EXPECT_EQ(ReadIniString(dir.File("written.dat"), "Next Tag", "Alpha"), "*<n*next*</n>");
+}
+
+TEST(IniEdits, ARefusedStepWritesNothingOfTheChange) {
+    const struct {
+        const char* what;
+        IniEdits edits;
+    } cases[] = {
+        {"line break in the last value",
+         {{"", "Alpha", std::nullopt},
+          {"Engines URL", "Omega", "x"},
+          {"Next Tag", "Omega", "a\nb"}}},
+        {"no section", {{"Engines URL", "Omega", "x"}, {"", "Omega", "x"}}},
+        {"key that reads as a section",
+         {{"", "Alpha", std::nullopt}, {"List Tag", "[Omega]", "x"}}},
+        {"value too long to read back", {{"List Tag", "Omega", std::string(2048, 'v')}}},
+        {"key list too long to read back", {{"List Tag", std::string(16384, 'k'), "x"}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir dir;
+        const std::string file = dir.File("Engines.dat");
+        WriteFile(file, Catalogue);
+        try {
+            WriteIniEdits(file, c.edits);
+            ADD_FAILURE() << "no error";
+        } catch (const EIniFileException& error) {
+            EXPECT_EQ(std::string(error.what()), "Unable to write to " + file);
+        }
+        EXPECT_EQ(ReadFile(file), Catalogue);
+    }
+}
+
+// Makes the change in a child process that kills itself at the given stage
+// of its `replace`-th file replacement. Whether the child was killed.
+bool ChangeInAProcessKilledAt(const std::string& file, const IniEdits& edits, int replace,
+                              ReplaceStage stage) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        int reached = 0;
+        SetReplaceStageHook([&](ReplaceStage at) {
+            if (at == stage && ++reached == replace) {
+                ::raise(SIGKILL);
+            }
+        });
+        WriteIniEdits(file, edits);
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+}
+
+TEST(IniEdits, ARenameKilledMidwayLeavesTheOldEngineOrTheNewOneWhole) {
+    TempDir dir;
+    const std::string file = dir.File("Engines.dat");
+    const IniEdits rename = EngineChange("Alpha", "Omega");
+    WriteFile(dir.File("renamed.dat"), Catalogue);
+    WriteStepByStep(dir.File("renamed.dat"), rename);
+    const std::string renamed = ReadFile(dir.File("renamed.dat"));
+    for (int replace = 1; replace <= 5; ++replace) {
+        for (ReplaceStage stage : {ReplaceStage::Written, ReplaceStage::Named}) {
+            SCOPED_TRACE(testing::Message()
+                         << "replace " << replace << " stage " << static_cast<int>(stage));
+            WriteFile(file, Catalogue);
+            const bool killed = ChangeInAProcessKilledAt(file, rename, replace, stage);
+            EXPECT_EQ(ReadFile(file), killed ? Catalogue : renamed);
+            EXPECT_EQ(killed, replace == 1);
+        }
+    }
+}
+
+} // namespace
