@@ -2,6 +2,7 @@
 #include "gui/neweng.h"
 #include "main/engine_list.h"
 #include "main/ini_access.h"
+#include "platform/temporary_files.h"
 #include "support/engine_window_test.h"
 
 #include <QAbstractButton>
@@ -463,34 +464,94 @@ TEST_F(EngineDialogTest, AnEmptyNameIsRefusedWithTheDialogOpen) {
     EXPECT_EQ(engines().Custom(), Custom);
 }
 
-TEST_F(EngineDialogTest, ARefusedWriteEndsOkThereWithTheDialogOpen) {
-    engines().Engines().SetChecked(0, false);
-    // Our INI files hold no line break in a value: the second write is refused.
-    EXPECT_TRUE(Append("Delta", "http://delta.example/s?q=\nmore", "<a>", "<b>", "", "", ""));
-    EXPECT_EQ(engines().Custom(), Custom.substr(0, Custom.find("[Search URL]")) +
-                                      "Delta=http://delta.example/\r\n" +
-                                      Custom.substr(Custom.find("[Search URL]")));
-    ASSERT_EQ(engines().Boxes().Shown().size(), 1u);
-    EXPECT_EQ(engines().Boxes().Shown()[0].Text,
-              "Unable to write to " + engines().CustomEnginesFile() + ".");
-    EXPECT_EQ(engines().Boxes().Shown()[0].Caption, "Tavrello");
-    EXPECT_EQ(engines().Rows(), (std::vector<std::string>{"Alpha/S", "Beta/S", "Gamma/C"}));
-    EXPECT_EQ(engines().Ticks(), (std::vector<bool>{false, true, true}));
+// The custom catalogue's four key lists hold "Gamma" and a zero byte after
+// it, and one more zero at the end, in 16,384 bytes.
+constexpr std::size_t LongestNewCustomName = 16384 - 6 - 1 - 1;
+// The result-entry markers are written as start, "*", item start, "**", and
+// read back with at most 2,047 characters.
+constexpr std::size_t LongestResultStart = 2047 - 3;
 
-    // A catalogue the platform will not write.
-    engines().Boxes().Clear();
-    WriteFile(engines().CustomEnginesFile(), Custom);
-    chmod(engines().CustomEnginesFile().c_str(), 0444);
-    EXPECT_TRUE(Append("Delta", "http://delta.example/s?q=", "<a>", "<b>", "", "", ""));
-    EXPECT_EQ(
-        engines().Boxes().Texts(),
-        std::vector<std::string>{"Unable to write to " + engines().CustomEnginesFile() + "."});
-    EXPECT_EQ(engines().Custom(), Custom);
+TEST_F(EngineDialogTest, AChangeTheCatalogueCannotTakeOrGiveBackWritesNothing) {
+    const struct {
+        const char* what;
+        std::string name;
+        std::string url;
+        std::string resultStart;
+        bool readOnly;
+    } cases[] = {
+        // Our INI files hold no line break; the home URL before it would fit.
+        {"line break", "Delta", "http://delta.example/s?q=\nmore", "<a>", false},
+        {"long value", "Delta",
+         "http://delta.example/s?q=", std::string(LongestResultStart + 1, 'r'), false},
+        {"long name", std::string(LongestNewCustomName + 1, 'n'),
+         "http://delta.example/s?q=", "<a>", false},
+        {"read-only file", "Delta", "http://delta.example/s?q=", "<a>", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Reopen(Standard, Custom);
+        engines().Engines().SetChecked(0, false);
+        if (c.readOnly) {
+            chmod(engines().CustomEnginesFile().c_str(), 0444);
+        }
+        std::string urlShown;
+        EXPECT_TRUE(engines().RunDialog("Sbt_add", [&] {
+            engines().Type(c.name, c.url, c.resultStart, "", "", "", "");
+            Click("Button1");
+            urlShown = Box("Edt_URL");
+        }));
+        EXPECT_EQ(urlShown, c.url);
+        EXPECT_EQ(engines().Custom(), Custom);
+        ASSERT_EQ(engines().Boxes().Shown().size(), 1u);
+        EXPECT_EQ(engines().Boxes().Shown()[0].Text,
+                  "Unable to write to " + engines().CustomEnginesFile() + ".");
+        EXPECT_EQ(engines().Boxes().Shown()[0].Caption, "Tavrello");
+        // Not reloaded: the untick stays.
+        EXPECT_EQ(engines().Rows(), (std::vector<std::string>{"Alpha/S", "Beta/S", "Gamma/C"}));
+        EXPECT_EQ(engines().Ticks(), (std::vector<bool>{false, true, true}));
+    }
+}
+
+TEST_F(EngineDialogTest, TheLongestNameAndValueThatReadBackWholeAreWritten) {
+    const std::string name(LongestNewCustomName, 'n');
+    const std::string resultStart(LongestResultStart, 'r');
+    EXPECT_FALSE(Append(name, "http://long.example/s?q=", resultStart, "", "", "", ""));
+    EXPECT_TRUE(engines().Boxes().Shown().empty());
+    EXPECT_EQ(engines().Rows(),
+              (std::vector<std::string>{"Alpha/S", "Beta/S", "Gamma/C", name + "/C"}));
+    EXPECT_EQ(ReadIniString(engines().CustomEnginesFile(), "List Tag", name), resultStart + "***");
+}
+
+TEST_F(EngineDialogTest, OkReplacesTheCatalogueOnceForAnAddAndForARename) {
+    int replaces = 0;
+    SetReplaceStageHook([&](ReplaceStage stage) { replaces += stage == ReplaceStage::Written; });
+    EXPECT_FALSE(Append("Delta", "http://delta.example/s?q=", "<a>", "<b>", "", "", ""));
+    EXPECT_EQ(replaces, 1);
+    replaces = 0;
+    EXPECT_FALSE(Rename(0, "Omega"));
+    EXPECT_EQ(replaces, 1);
+    SetReplaceStageHook(nullptr);
+    EXPECT_EQ(engines().Rows(),
+              (std::vector<std::string>{"Beta/S", "Omega/S", "Gamma/C", "Delta/C"}));
+}
+
+// The add command leaves the name of the last edit in the dialog state:
+// an add must not take it for a rename.
+TEST_F(EngineDialogTest, AnAddAfterAnEditKeepsTheEditedEngine) {
+    engines().Select(2);
+    EXPECT_FALSE(engines().RunDialog("Sbt_edt", [&] { Click("Button1"); }));
+    EXPECT_EQ(engines().Dialog().EditEngineName, "Gamma");
+    EXPECT_FALSE(Append("Delta", "http://delta.example/s?q=", "<a>", "<b>", "", "", ""));
+    EXPECT_EQ(engines().Rows(),
+              (std::vector<std::string>{"Alpha/S", "Beta/S", "Gamma/C", "Delta/C"}));
+    EXPECT_EQ(ReadIniString(engines().CustomEnginesFile(), "Search URL", "Gamma"),
+              "http://gamma.example/?q=");
 }
 
 TEST_F(EngineDialogTest, ANameTheCatalogueCannotHoldIsRefusedAndTheOldNameKept) {
-    for (const char* name : {"A=B", "[Alpha]", "Two\nlines"}) {
-        SCOPED_TRACE(name);
+    for (const std::string& name : {std::string("A=B"), std::string("[Alpha]"),
+                                    std::string("Two\nlines"), std::string(20000, 'n')}) {
+        SCOPED_TRACE(name.substr(0, 20));
         engines().Boxes().Clear();
         EXPECT_TRUE(Rename(0, name));
         EXPECT_EQ(engines().Boxes().Texts(),

@@ -14,7 +14,7 @@
 #include "ui_TFm_engdata.h"
 
 #include <QKeyEvent>
-#include <array>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -30,18 +30,6 @@ std::string TextOf(const QLineEdit* box) {
 void SetText(QLineEdit* box, const std::string& text) {
     box->setText(ToQString(text));
     box->setCursorPosition(0);
-}
-
-// One catalogue value of an engine: its section and what OK writes there.
-using CatalogueValue = std::pair<const char*, std::string>;
-
-bool AllWritable(const std::string& name, const std::array<CatalogueValue, 4>& values) {
-    for (const auto& [section, value] : values) {
-        if (!CanWriteIniString(section, name, value)) {
-            return false;
-        }
-    }
-    return true;
 }
 
 } // namespace
@@ -88,8 +76,10 @@ void TFm_engdata::ClearEngineDialog() {
     }
 }
 
-// Writes the engine into EditFile and reloads the engine list. A refused
-// write ends the step there, with the dialog still open.
+// Writes the engine into EditFile and reloads the engine list. The removal
+// of a renamed engine's old key and the four values go to the file as one
+// change, so that no moment leaves the engine lost or half written; a
+// refused change writes nothing and leaves the dialog open.
 void TFm_engdata::Button1Click() {
     const std::string homeUrl = HomeUrlOf(TextOf(ui_->Edt_URL));
     const std::string name = Trim(TextOf(ui_->Edt_EngName));
@@ -97,21 +87,17 @@ void TFm_engdata::Button1Click() {
         ShowMessage("Engine Name must be specified!");
         return;
     }
-    const std::array<CatalogueValue, 4> values = {{
-        {"Engines URL", homeUrl},
-        {"Search URL", Trim(TextOf(ui_->Edt_URL))},
-        {"List Tag", ListTagValue(TextOf(ui_->Edt_RB), TextOf(ui_->Edt_LB))},
-        {"Next Tag", NextTagValue(TextOf(ui_->Edt_NB), TextOf(ui_->Edt_NKey), TextOf(ui_->Edt_NE))},
-    }};
-    // A renamed engine loses its old key only when the new one can be
-    // stored: otherwise the first write below is refused and the engine
-    // would be gone from its catalogue.
-    if (EditMode == "Edit" && EditEngineName != name && AllWritable(name, values)) {
-        DeleteIniKey(EditFile, "", EditEngineName);
+    IniEdits edits;
+    if (EditMode == "Edit" && EditEngineName != name) {
+        edits.push_back({"", EditEngineName, std::nullopt});
     }
-    for (const auto& [section, value] : values) {
-        WriteIniString(EditFile, section, name, value);
-    }
+    edits.push_back({"Engines URL", name, homeUrl});
+    edits.push_back({"Search URL", name, Trim(TextOf(ui_->Edt_URL))});
+    edits.push_back({"List Tag", name, ListTagValue(TextOf(ui_->Edt_RB), TextOf(ui_->Edt_LB))});
+    edits.push_back(
+        {"Next Tag", name,
+         NextTagValue(TextOf(ui_->Edt_NB), TextOf(ui_->Edt_NKey), TextOf(ui_->Edt_NE))});
+    WriteIniEdits(EditFile, edits);
     reloadEngines_();
     accept();
 }
