@@ -77,8 +77,9 @@ protected:
         QTest::keyClicks(area_, text);
     }
 
-    void Leave() {
-        QFocusEvent focusOut(QEvent::FocusOut, Qt::TabFocusReason);
+    // Takes the focus from the box, by default as Tab to the next control does.
+    void Leave(Qt::FocusReason reason = Qt::TabFocusReason) {
+        QFocusEvent focusOut(QEvent::FocusOut, reason);
         QCoreApplication::sendEvent(area_, &focusOut);
     }
 
@@ -135,6 +136,26 @@ TEST_F(AreaLimitTest, LeavingTheBoxBringsItWithinTheBoundsOfTheChosenLimit) {
         EXPECT_EQ(area_->Value(), c.value) << c.typed;
     }
     EXPECT_TRUE(boxes_.Shown().empty());
+}
+
+// Switching to another program or opening a popup takes the focus from the
+// box but leaves it the window's focused control: the text stays as typed.
+TEST_F(AreaLimitTest, OnlyAFocusMoveWithinTheWindowAppliesTheBounds) {
+    const struct {
+        Qt::FocusReason reason;
+        const char* typed;
+        const char* left;
+    } cases[] = {
+        {Qt::ActiveWindowFocusReason, "500", "500"}, {Qt::ActiveWindowFocusReason, "0", "0"},
+        {Qt::PopupFocusReason, "500", "500"},        {Qt::PopupFocusReason, "-3", "-3"},
+        {Qt::TabFocusReason, "500", "200"},          {Qt::BacktabFocusReason, "0", "1"},
+        {Qt::MouseFocusReason, "-3", "1"},           {Qt::OtherFocusReason, "500", "200"},
+    };
+    for (const auto& c : cases) {
+        Type(QString::fromLatin1(c.typed));
+        Leave(c.reason);
+        EXPECT_EQ(area_->text().toStdString(), c.left) << c.typed << " " << c.reason;
+    }
 }
 
 TEST_F(AreaLimitTest, ASearchStartedBeforeTheBoxIsLeftReadsTheValueAsTyped) {

@@ -134,7 +134,7 @@ TEST_F(EngineDialogTest, FormHasItsLayoutTextsAndFonts) {
         auto* widget = dialog.findChild<QWidget*>(control.name);
         ASSERT_NE(widget, nullptr);
         EXPECT_EQ(widget->font().family(), "MS Sans Serif");
-        EXPECT_EQ(widget->font().pointSize(), 10);
+        EXPECT_EQ(widget->font().pixelSize(), 13);
         if (control.geometry.width() > 0) {
             EXPECT_EQ(widget->geometry(), control.geometry);
         } else {

@@ -4,6 +4,7 @@
 #include "main/record_list.h"
 #include "support/find_control.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
@@ -253,6 +254,42 @@ TEST_F(MainWindowLayoutTest, RecordsListEditsOnlyTheDateInPlace) {
     EXPECT_EQ(list->viewport()->findChild<QLineEdit*>(), nullptr);
     list->edit(list->model()->index(0, 0));
     EXPECT_NE(list->viewport()->findChild<QLineEdit*>(), nullptr);
+}
+
+// A screen reader names each box after the label beside it, in the main
+// window and in the engine settings dialog, whose boxes would otherwise take
+// their group's title.
+TEST_F(MainWindowLayoutTest, ScreenReadersNameEachBoxByItsLabel) {
+    const QWidget& page = *Control("TabSheet1");
+    const QWidget& dialog = *Control("Fm_engdata");
+    const struct {
+        const QWidget& window; // the page or dialog that holds the box
+        const char* box;
+        const char* label;
+        const char* name;
+    } boxes[] = {
+        {page, "Edt_URL", "Label1", "URL:"},
+        {page, "Edt_KW", "Label2", "Keywords:"},
+        {page, "Edt_area", "Label3", "Area:"},
+        {dialog, "Edt_EngName", "Label2", "Engine name:"},
+        {dialog, "Edt_URL", "Label1", "Search URL:"},
+        {dialog, "Edt_RB", "Label4", "Result start:"},
+        {dialog, "Edt_LB", "Label3", "Item Start:"},
+        {dialog, "Edt_NB", "Label6", "Next Start:"},
+        {dialog, "Edt_NE", "Label7", "Next end:"},
+        {dialog, "Edt_NKey", "Label8", "Next page keyword:"},
+    };
+    for (const auto& b : boxes) {
+        SCOPED_TRACE(b.window.objectName().toStdString() + " " + b.box);
+        QAccessibleInterface* box =
+            QAccessible::queryAccessibleInterface(FindControl(b.window, b.box));
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->text(QAccessible::Name).toStdString(), b.name);
+        // The label is the box's first label, ahead of its group.
+        const auto labels = box->relations(QAccessible::Label);
+        ASSERT_FALSE(labels.isEmpty());
+        EXPECT_EQ(labels.first().first->object(), FindControl(b.window, b.label));
+    }
 }
 
 TEST_F(MainWindowLayoutTest, TabMovesThroughTheSearchInputsAndTheList) {

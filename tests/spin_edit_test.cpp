@@ -149,4 +149,23 @@ TEST_F(SpinEditTest, LeavingTheBoxEmitsExitAndLeavesTheTextAlone) {
     EXPECT_EQ(box_->Value(), 1);
 }
 
+TEST_F(SpinEditTest, SwitchingToAnotherWindowIsNoExit) {
+    QSignalSpy exits(box_, &TSpinEdit::Exit);
+    Type("500");
+    QWidget otherWindow;
+    otherWindow.show();
+    otherWindow.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&otherWindow));
+    EXPECT_FALSE(box_->hasFocus());
+    EXPECT_EQ(exits.count(), 0);
+
+    // Back in the box's window, leaving for another control is an exit.
+    window_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    EXPECT_TRUE(box_->hasFocus());
+    other_->setFocus();
+    EXPECT_EQ(exits.count(), 1);
+    EXPECT_EQ(box_->text(), "500");
+}
+
 } // namespace

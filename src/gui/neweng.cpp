@@ -13,6 +13,7 @@
 #include "platform/text.h"
 #include "ui_TFm_engdata.h"
 
+#include <QFont>
 #include <QKeyEvent>
 #include <optional>
 #include <utility>
@@ -21,6 +22,7 @@ namespace {
 
 constexpr int ClientWidth = 385;
 constexpr int ClientHeight = 311;
+constexpr int ControlFontPixels = 13;
 
 std::string TextOf(const QLineEdit* box) {
     return FromQString(box->text());
@@ -42,6 +44,11 @@ TFm_engdata::TFm_engdata(QWidget* parent, std::function<void()> reloadEngines)
     ui_->setupUi(this);
     setFixedSize(ClientWidth, ClientHeight);
     setWindowModality(Qt::WindowModal);
+    // In pixels, so that the texts keep their size at any screen resolution;
+    // every control takes the dialog's font.
+    QFont controlFont = font();
+    controlFont.setPixelSize(ControlFontPixels);
+    setFont(controlFont);
     for (QLabel* label : {ui_->Label1, ui_->Label2, ui_->Label3, ui_->Label4, ui_->Label6,
                           ui_->Label7, ui_->Label8}) {
         label->adjustSize();
