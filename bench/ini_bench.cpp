@@ -1,5 +1,6 @@
 // Reading a catalogue the way the engine list does: one value per request,
-// each request reading and parsing the whole file, and the key listing.
+// each request reading and parsing the whole file, and the key listing; and
+// the settings dialog's rename.
 #include "main/ini_access.h"
 #include "platform/ini_document.h"
 #include "support/temp_dir.h"
@@ -60,6 +61,23 @@ void BM_ListEngines(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ListEngines);
+
+// The settings dialog's rename: the old key out of every section and four
+// values in, as one replacement of the file; renamed back and forth.
+void BM_RenameEngine(benchmark::State& state) {
+    const Catalogue catalogue;
+    std::string from = EngineName(EngineCount / 2);
+    std::string to = "Renamed engine";
+    for (auto _ : state) {
+        IniEdits edits = {{"", from, std::nullopt}};
+        for (const char* section : {"Engines URL", "Search URL", "List Tag", "Next Tag"}) {
+            edits.push_back({section, to, "http://www.renamed.example/"});
+        }
+        WriteIniEdits(catalogue.File(), edits);
+        std::swap(from, to);
+    }
+}
+BENCHMARK(BM_RenameEngine);
 
 void BM_ParseCatalogueBytes(benchmark::State& state) {
     const std::string bytes = MakeCatalogue();
