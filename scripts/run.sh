@@ -1,23 +1,21 @@
 #!/usr/bin/env bash
-# Sets up, builds and starts Quillmark, with a demo search engine of ours on
-# 127.0.0.1 so that a search really runs on this machine: try the URL
-# www.quillmark-demo.example with any keyword.
+# Sets up, builds and starts Quillmark from the folder program/, with a demo
+# search engine of ours on 127.0.0.1 so that a search really runs on this
+# machine: try the URL www.quillmark-demo.example with any keyword. The
+# folder is kept between runs; it builds in the test command's build
+# directory, so whichever ran first, the other reuses its work.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/setup.sh
-build=build-run
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQM_BUILD_TESTS=OFF -DQM_BUILD_BENCH=OFF
-cmake --build "$build" --target Quillmark demo_engine
+program_dir="$PWD/program"
+echo "Program folder: $program_dir (kept between runs)"
 
-# The program reads its catalogues, its help module and its help file from
-# its own directory: give it one whose standard catalogue also names the demo
-# engine.
-program_dir="$build/demo-program"
-rm -rf "$program_dir"
-mkdir -p "$program_dir"
-cp "$build/src/Quillmark" "$build/src/HHCTRL.OCX" "$build/src/Manuvel.chm" \
-    data/Engines.dat data/CEngines.dat "$program_dir/"
+scripts/setup.sh
+build=build
+scripts/configure.sh "$build"
+cmake --build "$build" --target Quillmark hhctrl help_file demo_engine
+
+scripts/prepare_program_folder.sh "$program_dir" "$build/src" data
 
 "$build/tools/demo_engine" "$program_dir" >"$build/demo-engine.log" &
 demo=$!
@@ -28,4 +26,5 @@ for _ in $(seq 100); do
 done
 cat "$build/demo-engine.log"
 
+echo "Starting $program_dir/Quillmark"
 "$program_dir/Quillmark"

@@ -7,6 +7,6 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh
 build=${1:-build}
 shift || true
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQM_BUILD_TESTS=ON "$@"
+scripts/configure.sh "$build" "$@"
 cmake --build "$build"
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)"

@@ -1,19 +1,30 @@
 // A small search engine on 127.0.0.1 for trying the program without the
 // internet: five result pages of ten entries, linked by "Next" links. It
-// adds itself as "Demo Engine" to the standard catalogue in the directory
-// given, then serves until it is stopped.
+// listens on a fixed port (another one when that is taken), writes its
+// address into its own "Demo Engine" entry of the standard catalogue in the
+// directory given, then serves until it is stopped.
 //
-//   demo_engine <program directory>
+//   demo_engine <program directory> [port]
+//
+// The port argument is for the tests; the run command leaves it out.
 #include "main/catalogues.h"
 #include "main/ini_access.h"
 #include "support/test_http_server.h"
 
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <stdexcept>
 #include <string>
 
 namespace {
 
+// Fixed, so that an engine the user copied from the demo's entry still
+// answers on the next run. It lies above the range Linux hands out by
+// default to passing connections (32768-60999), where no random port
+// lands on it.
+constexpr int kFixedPort = 61808;
 constexpr int kPages = 5;
 constexpr int kEntriesPerPage = 10;
 
@@ -48,7 +59,8 @@ std::string ResultPage(int page) {
     return html + "</body></html>\r\n";
 }
 
-void AddToCatalogue(const std::string& directory, const std::string& home) {
+// Sets the four values of the demo's own entry; other entries stay as they are.
+void WriteCatalogueEntry(const std::string& directory, const std::string& home) {
     const std::string file = EnginesFileIn(directory);
     const std::string name = "Demo Engine";
     WriteIniString(file, "Engines URL", name, home);
@@ -57,11 +69,31 @@ void AddToCatalogue(const std::string& directory, const std::string& home) {
     WriteIniString(file, "Next Tag", name, "*<a*Next*</a>");
 }
 
+// The port the argument names, or 0 when it names none.
+int PortOf(const char* text) {
+    char* end = nullptr;
+    const long port = std::strtol(text, &end, 10);
+    return *text != '\0' && *end == '\0' && port > 0 && port <= 65535 ? static_cast<int>(port) : 0;
+}
+
+// Listens on the port, or on any free one when it is taken.
+std::unique_ptr<TestHttpServer> Listen(int port) {
+    try {
+        return std::make_unique<TestHttpServer>(port);
+    } catch (const std::runtime_error&) {
+        auto server = std::make_unique<TestHttpServer>();
+        std::printf("Port %d is taken; the demo engine takes port %d instead\n", port,
+                    server->Port());
+        return server;
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: demo_engine <program directory>\n");
+    const int port = argc == 3 ? PortOf(argv[2]) : kFixedPort;
+    if ((argc != 2 && argc != 3) || port == 0) {
+        std::fprintf(stderr, "usage: demo_engine <program directory> [port]\n");
         return 2;
     }
     std::string directory = argv[1];
@@ -75,13 +107,13 @@ int main(int argc, char* argv[]) {
     sigaddset(&stopSignals, SIGTERM);
     pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
 
-    TestHttpServer server;
-    server.Serve("/search", TestReply::Page(ResultPage(1)));
+    const std::unique_ptr<TestHttpServer> server = Listen(port);
+    server->Serve("/search", TestReply::Page(ResultPage(1)));
     for (int page = 2; page <= kPages; ++page) {
-        server.Serve("/results?page=" + std::to_string(page), TestReply::Page(ResultPage(page)));
+        server->Serve("/results?page=" + std::to_string(page), TestReply::Page(ResultPage(page)));
     }
-    AddToCatalogue(directory, server.Url("/"));
-    std::printf("Demo Engine serves %s\n", server.Url("/").c_str());
+    WriteCatalogueEntry(directory, server->Url("/"));
+    std::printf("Demo Engine serves %s\n", server->Url("/").c_str());
     std::fflush(stdout);
 
     int signal = 0;
