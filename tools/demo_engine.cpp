@@ -59,14 +59,18 @@ std::string ResultPage(int page) {
     return html + "</body></html>\r\n";
 }
 
-// Sets the four values of the demo's own entry; other entries stay as they are.
+// Sets the four values of the demo's own entry, as one change of the file;
+// other entries stay as they are.
 void WriteCatalogueEntry(const std::string& directory, const std::string& home) {
     const std::string file = EnginesFileIn(directory);
     const std::string name = "Demo Engine";
-    WriteIniString(file, "Engines URL", name, home);
-    WriteIniString(file, "Search URL", name, home + "search?q=");
-    WriteIniString(file, "List Tag", name, "<ol class=\"results\">*<li>**");
-    WriteIniString(file, "Next Tag", name, "*<a*Next*</a>");
+    const IniEdits entry = {
+        {"Engines URL", name, home},
+        {"Search URL", name, home + "search?q="},
+        {"List Tag", name, "<ol class=\"results\">*<li>**"},
+        {"Next Tag", name, "*<a*Next*</a>"},
+    };
+    WriteIniEdits(file, entry);
 }
 
 // The port the argument names, or 0 when it names none.
