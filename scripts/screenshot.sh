@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 
 scripts/setup.sh
 build=${1:-build}
-cmake -S . -B "$build" -G Ninja
+scripts/configure.sh "$build"
 cmake --build "$build" --target quillmark_screenshot
 mkdir -p screenshots
 QT_QPA_PLATFORM=offscreen "$build/src/quillmark_screenshot" screenshots/run_search.png 0
