@@ -17,15 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<std::string> EntriesOf(const std::string& directory) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(directory)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 bool HasUnnamedFiles(const std::string& directory) {
     const int fd = ::open(directory.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
     if (fd < 0) {

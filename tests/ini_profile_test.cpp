@@ -29,14 +29,6 @@ bool Write(const char* section, const char* key, const char* value, const std::s
     return WritePrivateProfileStringA(section, key, value, file);
 }
 
-std::vector<std::string> EntriesOf(const std::string& directory) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(directory)) {
-        names.push_back(entry.path().filename().string());
-    }
-    return names;
-}
-
 unsigned Mode(const std::string& path) {
     return static_cast<unsigned>(fs::status(path).permissions());
 }
@@ -215,9 +207,7 @@ TEST(ProfileWriteRefused, LeavesEverythingAsItWas) {
     }
     EXPECT_FALSE(Write("S", "k", "v", dir.Path()));
     EXPECT_EQ(ReadFile(dir.File("plain")), "not a directory");
-    std::vector<std::string> entries = EntriesOf(dir.Path());
-    std::sort(entries.begin(), entries.end());
-    EXPECT_EQ(entries, (std::vector<std::string>{"plain", "readonly.dat"}));
+    EXPECT_EQ(EntriesOf(dir.Path()), (std::vector<std::string>{"plain", "readonly.dat"}));
 }
 
 // A disk that fills up in the middle of the write: the file size limit makes

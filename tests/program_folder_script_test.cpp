@@ -1,6 +1,5 @@
 #include "support/temp_dir.h"
 
-#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -14,15 +13,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::vector<std::string> kProgramFiles = {"Quillmark", "HHCTRL.OCX", "Manuvel.chm"};
-
-std::vector<std::string> EntriesOf(const std::string& directory) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(directory)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 // Stand-ins for the built program files and the shipped catalogues, and the
 // program folder that the script fills from them.

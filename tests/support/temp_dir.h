@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // A fresh directory for one test, removed with everything in it at the end.
 class TempDir final {
@@ -21,3 +22,5 @@ private:
 // Whole-file helpers for fixtures.
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
+// The names of the entries of a directory, sorted.
+std::vector<std::string> EntriesOf(const std::string& directory);
