@@ -137,52 +137,48 @@ TEST_F(IniAccessTest, AValueComesBackWithAtMost2047Characters) {
     EXPECT_EQ(ReadIniString(file_, "List Tag", "Google"), std::string(2047, 'm'));
 }
 
-// Names each take their length and a zero byte; the list holds 16,384 bytes
-// with one more zero byte at the end.
-TEST(IniAccessLimits, AListHoldsWhatFitsIn16384Bytes) {
-    TempDir dir;
-    const auto fill = [&](int count, std::size_t lastLength) {
+// A list of names is asked for in a buffer of 16,384 bytes first; each name
+// takes its length and a zero byte, and the list one more zero at the end. A
+// list that fills the buffer is asked for again with more room.
+TEST(IniAccessNameLists, HoldEveryNameHoweverLong) {
+    const struct {
+        const char* what;
+        int count;
+        std::size_t lastLength;
+    } cases[] = {
+        {"one byte short of the first buffer", 163, 81},
+        {"the first buffer exactly", 163, 82},
+        {"one byte more", 163, 83},
+        {"a hundred thousand names", 100000, 5},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir dir;
         std::string bytes;
-        for (int i = 0; i < count; ++i) {
-            std::string name = std::to_string(1000 + i) + std::string(95, 'n'); // 99 bytes
+        for (int i = 0; i < c.count; ++i) {
+            const std::string name = std::to_string(1000 + i) + std::string(95, 'n');
             bytes += "[" + name + "]\n" + name + "=v\n";
         }
-        bytes += "[" + std::string(lastLength, 'L') + "]\n" + std::string(lastLength, 'L') + "=v\n";
+        const std::string last(c.lastLength, 'L');
+        bytes += "[" + last + "]\n";
+        for (int i = 0; i < c.count; ++i) {
+            bytes += "Key" + std::to_string(i) + "=v\n";
+        }
+        bytes += last + "=v\n";
         WriteFile(dir.File("big.dat"), bytes);
-    };
-    // 163 names of 99 bytes take 16,300 bytes with their zeros; 82 more and
-    // its zero make 16,383, and the final zero the 16,384th.
-    fill(163, 82);
-    NameList sections;
-    ReadIniSections(dir.File("big.dat"), sections);
-    ASSERT_EQ(sections.size(), 164u);
-    EXPECT_EQ(sections.back(), std::string(82, 'L'));
 
-    fill(163, 83);
-    ReadIniSections(dir.File("big.dat"), sections);
-    ASSERT_EQ(sections.size(), 164u);
-    EXPECT_EQ(sections.back(), std::string(82, 'L'));
+        NameList sections = {"left over"};
+        ReadIniSections(dir.File("big.dat"), sections);
+        ASSERT_EQ(sections.size(), static_cast<std::size_t>(c.count) + 1);
+        EXPECT_EQ(sections[static_cast<std::size_t>(c.count) - 1],
+                  std::to_string(999 + c.count) + std::string(95, 'n'));
+        EXPECT_EQ(sections.back(), last);
 
-    fill(200, 5);
-    ReadIniSections(dir.File("big.dat"), sections);
-    ASSERT_EQ(sections.size(), 164u);
-    EXPECT_EQ(sections[162], "1162" + std::string(95, 'n'));
-    EXPECT_EQ(sections.back(), "1163" + std::string(78, 'n'));
-}
-
-TEST(IniAccessLimits, AKeyListingIsCutTheSameWay) {
-    TempDir dir;
-    std::string bytes = "[Engines URL]\n";
-    for (int i = 0; i < 2000; ++i) {
-        bytes += "Engine" + std::to_string(1000 + i) + "=http://e/\n"; // 10 bytes + zero
+        NameList keys;
+        ReadIniSection(dir.File("big.dat"), last, keys);
+        ASSERT_EQ(keys.size(), static_cast<std::size_t>(c.count) + 1);
+        EXPECT_EQ(keys.back(), last);
     }
-    WriteFile(dir.File("big.dat"), bytes);
-    NameList keys;
-    ReadIniSection(dir.File("big.dat"), "Engines URL", keys);
-    // 1,489 names take 16,379 bytes; the 1,490th fits 3 of its bytes.
-    ASSERT_EQ(keys.size(), 1490u);
-    EXPECT_EQ(keys[1488], "Engine2488");
-    EXPECT_EQ(keys.back(), "Eng");
 }
 
 TEST(IniAccessBareName, RecordsByTheirBareNameReachThePerUserFolder) {

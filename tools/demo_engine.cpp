@@ -70,7 +70,7 @@ void WriteCatalogueEntry(const std::string& directory, const std::string& home) 
         {"List Tag", name, "<ol class=\"results\">*<li>**"},
         {"Next Tag", name, "*<a*Next*</a>"},
     };
-    WriteIniEdits(file, entry);
+    WriteReadableIniEdits(file, entry);
 }
 
 // The port the argument names, or 0 when it names none.

@@ -104,7 +104,7 @@ void TFm_engdata::Button1Click() {
     edits.push_back(
         {"Next Tag", name,
          NextTagValue(TextOf(ui_->Edt_NB), TextOf(ui_->Edt_NKey), TextOf(ui_->Edt_NE))});
-    WriteIniEdits(EditFile, edits);
+    WriteReadableIniEdits(EditFile, edits);
     reloadEngines_();
     accept();
 }

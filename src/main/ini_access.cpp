@@ -32,18 +32,24 @@ void WriteIniString(const std::string& fileName, const std::string& section, con
 
 void DeleteIniKey(const std::string& fileName, const std::string& section, const std::string& key) {
     TIniFile file(fileName);
-    if (!section.empty()) {
+    if (section.empty()) {
+        file.DeleteKeys({{"", key, std::nullopt}});
+    } else {
         file.DeleteKey(section, key);
-        return;
-    }
-    NameList sections;
-    file.ReadSections(sections);
-    for (const std::string& name : sections) {
-        file.DeleteKey(name, key);
     }
 }
 
 void WriteIniEdits(const std::string& fileName, const IniEdits& edits) {
     TIniFile file(fileName);
     file.WriteEdits(edits);
+}
+
+void WriteReadableIniEdits(const std::string& fileName, const IniEdits& edits) {
+    TIniFile file(fileName);
+    file.WriteReadableEdits(edits);
+}
+
+void DeleteIniKeys(const std::string& fileName, const IniEdits& removals) {
+    TIniFile file(fileName);
+    file.DeleteKeys(removals);
 }

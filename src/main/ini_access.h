@@ -7,7 +7,7 @@
 
 // The program's only access to its INI-format files (the two catalogues and
 // the records file). Each call makes its own INI-file object, does one thing
-// and frees the object: nothing is cached between calls.
+// and frees the object; every call sees the file as the last write left it.
 
 using NameList = std::vector<std::string>;
 
@@ -23,7 +23,7 @@ std::string ReadIniString(const std::string& fileName, const std::string& sectio
 void WriteIniString(const std::string& fileName, const std::string& section, const std::string& key,
                     const std::string& value);
 // Removes the key from the section, or from every section when the section
-// is empty. A refused removal is ignored.
+// is empty, as one change of the file. A refused removal is ignored.
 void DeleteIniKey(const std::string& fileName, const std::string& section, const std::string& key);
 
 // The steps of one change of a file: a step with a value writes it, one
@@ -32,6 +32,11 @@ using IniEdits = std::vector<ProfileEdit>;
 // Makes the change as WriteIniString and DeleteIniKey would make its steps
 // one after another, but writes the file once: all of the change or none of
 // it. Throws EIniFileException "Unable to write to <file name>" when any step
-// is refused, or when a read could then not give back a written value or
-// every key of a section written to.
+// is refused.
 void WriteIniEdits(const std::string& fileName, const IniEdits& edits);
+// The same, also refusing a value that ReadIniString could not give back
+// whole (2,048 bytes or more).
+void WriteReadableIniEdits(const std::string& fileName, const IniEdits& edits);
+// Makes the removals (steps without values) as DeleteIniKey would one after
+// another, as one change of the file. A refused change is ignored.
+void DeleteIniKeys(const std::string& fileName, const IniEdits& removals);

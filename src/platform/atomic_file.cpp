@@ -1,6 +1,6 @@
 #include "platform/atomic_file.h"
 
-#include "platform/byte_source.h"
+#include "platform/file_source.h"
 #include "platform/temporary_files.h"
 
 #include <cerrno>
@@ -202,15 +202,15 @@ bool OverwriteInPlace(const std::string& target, std::string_view bytes) {
 FileContents ReadWholeFile(const std::string& path) {
     FileSource file(path);
     if (file.State() != FileState::Read) {
-        return {file.State(), {}};
+        return {file.State(), {}, {}};
     }
-    FileContents contents{FileState::Read, {}};
+    FileContents contents{FileState::Read, {}, file.Stamp()};
     contents.bytes.reserve(file.Size());
     char chunk[65536];
     for (;;) {
         const long got = file.Read(chunk, sizeof chunk);
         if (got < 0) {
-            return {FileState::Unreadable, {}};
+            return {FileState::Unreadable, {}, {}};
         }
         if (got == 0) {
             return contents;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/file_stamp.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,6 +13,7 @@ enum class FileState { Missing, Read, Unreadable };
 struct FileContents {
     FileState state = FileState::Missing;
     std::string bytes;
+    FileStamp stamp; // of the file read, taken before its bytes
 };
 
 // A path that is not there, or names something other than a regular file

@@ -7,6 +7,9 @@ namespace {
 
 constexpr std::string_view LineEnd = "\r\n";
 
+// Sections with fewer lines are searched line by line.
+constexpr std::size_t IndexedSectionLines = 16;
+
 std::string Joined(std::string_view a, std::string_view b, std::string_view c) {
     std::string text;
     text.reserve(a.size() + b.size() + c.size());
@@ -18,7 +21,30 @@ bool HasLineBreakOrNul(std::string_view text) {
     return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
 }
 
+bool IsLiveKey(const auto& line) {
+    return line.kind == IniLineKind::Key && !line.removed;
+}
+
+// Only the file's last line can lack its end; a line that gets a successor
+// needs one. A removed line writes no end, and the line before it has one.
+void GiveLineEnd(auto* line) {
+    if (line != nullptr && !line->removed && line->end == IniLineEnd::None) {
+        line->end = IniLineEnd::CrLf;
+    }
+}
+
 } // namespace
+
+std::size_t IniDocument::NameHash::operator()(std::string_view name) const {
+    std::size_t hash = 14695981039346656037ull;
+    for (char c : name) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    }
+    return hash;
+}
 
 IniDocument::Line IniDocument::Classify(std::size_t begin, std::size_t length, End end) const {
     Line line{begin, length, end};
@@ -47,67 +73,110 @@ std::string_view IniDocument::Name(const Line& line) const {
     return std::string_view(bytes_).substr(line.nameBegin, line.nameLength);
 }
 
+void IniDocument::OpenSection(const Line& header) {
+    sections_.push_back(Section{header, {}, 0, std::nullopt});
+    if (header.nameLength > 0) {
+        firstSection_.try_emplace(std::string(Name(header)), sections_.size() - 1);
+    }
+}
+
+void IniDocument::Append(const Line& line) {
+    if (line.kind == Kind::Section) {
+        OpenSection(line);
+        return;
+    }
+    Section& section = sections_.back();
+    section.body.push_back(line);
+    if (line.kind == Kind::Key) {
+        section.keysEnd = section.body.size();
+    }
+}
+
+void IniDocument::IndexKeys(Section& section) const {
+    section.keys.emplace();
+    for (std::size_t i = 0; i < section.keysEnd; ++i) {
+        if (IsLiveKey(section.body[i])) {
+            (*section.keys)[std::string(Name(section.body[i]))].at.push_back(i);
+        }
+    }
+}
+
 IniDocument IniDocument::Parse(std::string fileBytes) {
     IniDocument document;
     document.bytes_ = std::move(fileBytes);
+    document.sections_.emplace_back();
     const std::string_view bytes = document.bytes_;
-    document.lines_.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) +
-                            1);
     std::size_t start = 0;
     while (start < bytes.size()) {
         const IniLineSpan span = FirstIniLine(bytes.substr(start));
-        document.lines_.push_back(document.Classify(start, span.length, span.end));
+        document.Append(document.Classify(start, span.length, span.end));
         start += span.length + (span.end == End::CrLf ? 2 : span.end == End::Lf ? 1 : 0);
+    }
+    for (Section& section : document.sections_) {
+        if (section.body.size() >= IndexedSectionLines) {
+            document.IndexKeys(section);
+        }
     }
     return document;
 }
 
 std::string IniDocument::Serialize() const {
     std::string bytes;
-    bytes.reserve(bytes_.size() + 2 * lines_.size());
-    for (const Line& line : lines_) {
+    bytes.reserve(bytes_.size());
+    const auto write = [&](const Line& line) {
+        if (line.removed) {
+            return;
+        }
         bytes.append(bytes_, line.begin, line.length);
         if (line.end == End::CrLf) {
             bytes += LineEnd;
         } else if (line.end == End::Lf) {
             bytes += '\n';
         }
+    };
+    for (std::size_t i = 0; i < sections_.size(); ++i) {
+        if (i > 0) {
+            write(sections_[i].header);
+        }
+        std::for_each(sections_[i].body.begin(), sections_[i].body.end(), write);
     }
     return bytes;
 }
 
 std::vector<std::string> IniDocument::SectionNames() const {
     std::vector<std::string> names;
-    for (const Line& line : lines_) {
-        if (line.kind == Kind::Section && line.nameLength > 0) {
-            names.emplace_back(Name(line));
+    for (std::size_t i = 1; i < sections_.size(); ++i) {
+        if (sections_[i].header.nameLength > 0) {
+            names.emplace_back(Name(sections_[i].header));
         }
     }
     return names;
 }
 
-std::optional<IniDocument::SectionSpan> IniDocument::FindSection(std::string_view name) const {
+std::optional<std::size_t> IniDocument::FindSection(std::string_view name) const {
     name = TrimIniBlanks(name);
     if (name.empty()) {
         return std::nullopt;
     }
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        if (lines_[i].kind == Kind::Section && SameIniName(Name(lines_[i]), name)) {
-            std::size_t end = i + 1;
-            while (end < lines_.size() && lines_[end].kind != Kind::Section) {
-                ++end;
-            }
-            return SectionSpan{i, end};
-        }
+    const auto found = firstSection_.find(name);
+    if (found == firstSection_.end()) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    return found->second;
 }
 
-std::optional<std::size_t> IniDocument::FindKey(const SectionSpan& span,
+std::optional<std::size_t> IniDocument::FindKey(const Section& section,
                                                 std::string_view key) const {
     key = TrimIniBlanks(key);
-    for (std::size_t i = span.header + 1; i < span.end; ++i) {
-        if (lines_[i].kind == Kind::Key && SameIniName(Name(lines_[i]), key)) {
+    if (section.keys) {
+        const auto found = section.keys->find(key);
+        if (found == section.keys->end() || found->second.next == found->second.at.size()) {
+            return std::nullopt;
+        }
+        return found->second.at[found->second.next];
+    }
+    for (std::size_t i = 0; i < section.keysEnd; ++i) {
+        if (IsLiveKey(section.body[i]) && SameIniName(Name(section.body[i]), key)) {
             return i;
         }
     }
@@ -116,13 +185,14 @@ std::optional<std::size_t> IniDocument::FindKey(const SectionSpan& span,
 
 std::vector<std::string> IniDocument::KeyNames(std::string_view section) const {
     std::vector<std::string> names;
-    const auto span = FindSection(section);
-    if (!span) {
+    const auto found = FindSection(section);
+    if (!found) {
         return names;
     }
-    for (std::size_t i = span->header + 1; i < span->end; ++i) {
-        if (lines_[i].kind == Kind::Key) {
-            names.emplace_back(Name(lines_[i]));
+    const Section& lines = sections_[*found];
+    for (std::size_t i = 0; i < lines.keysEnd; ++i) {
+        if (IsLiveKey(lines.body[i])) {
+            names.emplace_back(Name(lines.body[i]));
         }
     }
     return names;
@@ -130,15 +200,16 @@ std::vector<std::string> IniDocument::KeyNames(std::string_view section) const {
 
 std::optional<std::string> IniDocument::Value(std::string_view section,
                                               std::string_view key) const {
-    const auto span = FindSection(section);
-    if (!span) {
+    const auto found = FindSection(section);
+    if (!found) {
         return std::nullopt;
     }
-    const auto at = FindKey(*span, key);
+    const Section& lines = sections_[*found];
+    const auto at = FindKey(lines, key);
     if (!at) {
         return std::nullopt;
     }
-    const Line& line = lines_[*at];
+    const Line& line = lines.body[*at];
     return std::string(
         UnquoteIniValue(std::string_view(bytes_).substr(line.valueBegin, line.valueLength)));
 }
@@ -151,49 +222,80 @@ bool IniDocument::CanStore(std::string_view section, std::string_view key, std::
            keyName.find('=') == std::string_view::npos && keyName.front() != '[';
 }
 
-void IniDocument::Insert(std::size_t at, const Line& line) {
-    // Only a last line can lack its end; one that gets a successor needs one.
-    if (at > 0 && lines_[at - 1].end == End::None) {
-        lines_[at - 1].end = End::CrLf;
+// The document's last line as written, removed or not; none in an empty one.
+IniDocument::Line* IniDocument::LastLine() {
+    Section& last = sections_.back();
+    if (!last.body.empty()) {
+        return &last.body.back();
     }
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), line);
+    return sections_.size() > 1 ? &last.header : nullptr;
+}
+
+void IniDocument::AddSection(std::string_view name, std::string_view key, std::string_view value) {
+    GiveLineEnd(LastLine());
+    OpenSection(AddLine(Joined("[", TrimIniBlanks(name), "]")));
+    const Line line = AddLine(Joined(TrimIniBlanks(key), "=", value));
+    sections_.back().body.push_back(line);
+    sections_.back().keysEnd = 1;
+}
+
+// Puts a new key line after the section's last key, before its free text.
+// Every key line that is still there stands before it, so no line that the
+// key index names moves.
+void IniDocument::InsertKey(Section& section, const Line& line) {
+    const std::size_t at = section.keysEnd;
+    GiveLineEnd(at == 0 ? &section.header : &section.body[at - 1]);
+    section.body.insert(section.body.begin() + static_cast<std::ptrdiff_t>(at), line);
+    section.keysEnd = at + 1;
+    if (section.keys) {
+        KeyLines& lines = (*section.keys)[std::string(Name(line))];
+        lines.at.assign(1, at);
+        lines.next = 0;
+    } else if (section.body.size() >= IndexedSectionLines) {
+        IndexKeys(section);
+    }
 }
 
 bool IniDocument::SetValue(std::string_view section, std::string_view key, std::string_view value) {
     if (!CanStore(section, key, value)) {
         return false;
     }
-    const auto span = FindSection(section);
-    if (!span) {
-        Insert(lines_.size(), AddLine(Joined("[", TrimIniBlanks(section), "]")));
-        Insert(lines_.size(), AddLine(Joined(TrimIniBlanks(key), "=", value)));
+    const auto found = FindSection(section);
+    if (!found) {
+        AddSection(section, key, value);
         return true;
     }
-    if (const auto at = FindKey(*span, key)) {
+    Section& lines = sections_[*found];
+    if (const auto at = FindKey(lines, key)) {
         // Windows keeps the spelling of the stored name.
-        const std::string stored(Name(lines_[*at]));
-        lines_[*at] = AddLine(Joined(stored, "=", value));
+        const std::string stored(Name(lines.body[*at]));
+        lines.body[*at] = AddLine(Joined(stored, "=", value));
         return true;
     }
-    std::size_t after = span->header;
-    for (std::size_t i = span->header + 1; i < span->end; ++i) {
-        if (lines_[i].kind == Kind::Key) {
-            after = i;
-        }
-    }
-    Insert(after + 1, AddLine(Joined(TrimIniBlanks(key), "=", value)));
+    InsertKey(lines, AddLine(Joined(TrimIniBlanks(key), "=", value)));
     return true;
 }
 
 bool IniDocument::RemoveKey(std::string_view section, std::string_view key) {
-    const auto span = FindSection(section);
-    if (!span) {
+    const auto found = FindSection(section);
+    if (!found) {
         return false;
     }
-    const auto at = FindKey(*span, key);
+    Section& lines = sections_[*found];
+    const auto at = FindKey(lines, key);
     if (!at) {
         return false;
     }
-    lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(*at));
+    lines.body[*at].removed = true;
+    if (lines.keys) {
+        ++lines.keys->find(Name(lines.body[*at]))->second.next;
+    }
+    if (*at + 1 == lines.keysEnd) {
+        std::size_t end = *at;
+        while (end > 0 && !IsLiveKey(lines.body[end - 1])) {
+            --end;
+        }
+        lines.keysEnd = end;
+    }
     return true;
 }

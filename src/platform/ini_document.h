@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 // One INI-format file as lines of bytes, parsed without any decoding.
@@ -26,6 +27,10 @@
 //   file order; a section with an empty name is never listed or matched.
 // - Lines end with LF or CR LF; lines we write end with CR LF. Lines that no
 //   change touches are written back byte for byte.
+//
+// Sections are found through an index of their names, and the keys of a long
+// section through one of its own, so that reading or changing one entry
+// costs the same in a file of a hundred thousand as in a file of ten.
 class IniDocument final {
 public:
     static IniDocument Parse(std::string bytes);
@@ -52,31 +57,61 @@ private:
     using Kind = IniLineKind;
     using End = IniLineEnd;
     // A line is a piece of bytes_; the name and value offsets count from the
-    // start of bytes_.
+    // start of bytes_. A removed line stays in place and writes nothing.
     struct Line {
         std::size_t begin = 0;
         std::size_t length = 0;
         End end = End::None;
         Kind kind = Kind::Other;
+        bool removed = false;
         std::size_t nameBegin = 0;
         std::size_t nameLength = 0;
         std::size_t valueBegin = 0;
         std::size_t valueLength = 0;
     };
-    struct SectionSpan {
-        std::size_t header;
-        std::size_t end; // one past its last line
+
+    // Hashing and equality of names with a to z folded to capitals.
+    struct NameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const;
+    };
+    struct NameEqual {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const { return SameIniName(a, b); }
+    };
+    template <typename Value>
+    using NameMap = std::unordered_map<std::string, Value, NameHash, NameEqual>;
+
+    // The body lines that hold one key name, in file order; those before
+    // `next` have been removed.
+    struct KeyLines {
+        std::vector<std::size_t> at;
+        std::size_t next = 0;
+    };
+    // A section line and the lines up to the next one. The first section of
+    // a document holds the lines before any section line and has no header.
+    struct Section {
+        Line header;
+        std::vector<Line> body;
+        std::size_t keysEnd = 0;               // one past the last key line that is not removed
+        std::optional<NameMap<KeyLines>> keys; // for long sections only
     };
 
     Line Classify(std::size_t begin, std::size_t length, End end) const;
     Line AddLine(std::string_view text);
     std::string_view Name(const Line& line) const;
-    std::optional<SectionSpan> FindSection(std::string_view name) const;
-    std::optional<std::size_t> FindKey(const SectionSpan& span, std::string_view key) const;
-    void Insert(std::size_t at, const Line& line);
+    void Append(const Line& line);
+    void OpenSection(const Line& header);
+    void IndexKeys(Section& section) const;
+    std::optional<std::size_t> FindSection(std::string_view name) const;
+    std::optional<std::size_t> FindKey(const Section& section, std::string_view key) const;
+    Line* LastLine();
+    void AddSection(std::string_view name, std::string_view key, std::string_view value);
+    void InsertKey(Section& section, const Line& line);
 
     // The file's bytes, followed by the text of every line written since:
     // lines are never copied one by one.
     std::string bytes_;
-    std::vector<Line> lines_;
+    std::vector<Section> sections_;
+    NameMap<std::size_t> firstSection_; // by name, the first section that has it
 };

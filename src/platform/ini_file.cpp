@@ -2,7 +2,9 @@
 
 namespace {
 
+// The first buffer for a list of names; it doubles until every name fits.
 constexpr unsigned NameListSize = 16384;
+constexpr unsigned LargestNameList = 1u << 30;
 constexpr unsigned ValueSize = 2048;
 
 } // namespace
@@ -14,13 +16,21 @@ TIniFile::~TIniFile() {
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, fileName_);
 }
 
+// A list that filled the buffer (size - 2) may have been cut short, so it is
+// asked for again with twice the room.
 void TIniFile::ReadNames(const char* section, std::vector<std::string>& names) const {
-    std::vector<char> buffer(NameListSize);
-    names.clear();
-    if (GetPrivateProfileStringA(section, nullptr, nullptr, buffer.data(), NameListSize,
-                                 fileName_) == 0) {
-        return;
+    std::vector<char> buffer;
+    unsigned size = NameListSize;
+    for (;;) {
+        buffer.resize(size);
+        const unsigned length =
+            GetPrivateProfileStringA(section, nullptr, nullptr, buffer.data(), size, fileName_);
+        if (length < size - 2 || size >= LargestNameList) {
+            break;
+        }
+        size *= 2;
     }
+    names.clear();
     // The list ends at the first empty name.
     for (const char* name = buffer.data(); *name != '\0'; name += names.back().size() + 1) {
         names.emplace_back(name);
@@ -37,10 +47,10 @@ void TIniFile::ReadSection(const std::string& section, std::vector<std::string>&
 
 std::string TIniFile::ReadString(const std::string& section, const std::string& key,
                                  const std::string& defaultValue) const {
-    std::vector<char> buffer(ValueSize);
+    char buffer[ValueSize];
     const unsigned length = GetPrivateProfileStringA(
-        section.c_str(), key.c_str(), defaultValue.c_str(), buffer.data(), ValueSize, fileName_);
-    return std::string(buffer.data(), length);
+        section.c_str(), key.c_str(), defaultValue.c_str(), buffer, ValueSize, fileName_);
+    return std::string(buffer, length);
 }
 
 void TIniFile::WriteString(const std::string& section, const std::string& key,
@@ -55,7 +65,17 @@ void TIniFile::DeleteKey(const std::string& section, const std::string& key) {
 }
 
 void TIniFile::WriteEdits(const std::vector<ProfileEdit>& edits) {
-    if (!WritePrivateProfileEdits(edits, {ValueSize, NameListSize}, fileName_)) {
+    if (!WritePrivateProfileEdits(edits, fileName_)) {
         throw EIniFileException("Unable to write to " + fileName_);
     }
+}
+
+void TIniFile::WriteReadableEdits(const std::vector<ProfileEdit>& edits) {
+    if (!WritePrivateProfileEdits(edits, fileName_, ValueSize)) {
+        throw EIniFileException("Unable to write to " + fileName_);
+    }
+}
+
+void TIniFile::DeleteKeys(const std::vector<ProfileEdit>& removals) {
+    WritePrivateProfileEdits(removals, fileName_);
 }

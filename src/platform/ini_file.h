@@ -24,7 +24,7 @@ public:
 
     const std::string& FileName() const { return fileName_; }
 
-    // Both empty the list, then add the names in file order.
+    // Both empty the list, then add every name in file order, however many.
     void ReadSections(std::vector<std::string>& names) const;
     void ReadSection(const std::string& section, std::vector<std::string>& names) const;
     std::string ReadString(const std::string& section, const std::string& key,
@@ -33,10 +33,13 @@ public:
     void WriteString(const std::string& section, const std::string& key, const std::string& value);
     // A refused removal is ignored.
     void DeleteKey(const std::string& section, const std::string& key);
-    // Writes the edits as one change, all of it or nothing, refusing one that
-    // this object's reads could not give back whole. Throws EIniFileException
-    // "Unable to write to <file name>" when refused.
+    // Writes the edits as one change, all of it or nothing. Throws
+    // EIniFileException "Unable to write to <file name>" when refused.
     void WriteEdits(const std::vector<ProfileEdit>& edits);
+    // The same, also refusing a value that ReadString could not give back whole.
+    void WriteReadableEdits(const std::vector<ProfileEdit>& edits);
+    // Makes removals (edits without values) as one change; refused, it is ignored.
+    void DeleteKeys(const std::vector<ProfileEdit>& removals);
 
 private:
     void ReadNames(const char* section, std::vector<std::string>& names) const;

@@ -1,10 +1,8 @@
 #include "platform/profile.h"
 
 #include "platform/atomic_file.h"
-#include "platform/byte_source.h"
 #include "platform/ini_document.h"
-#include "platform/ini_line_reader.h"
-#include "platform/ini_scan.h"
+#include "platform/profile_cache.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -60,10 +58,6 @@ public:
         buffer_[used_++] = '\0';
         return true;
     }
-    void Clear() {
-        used_ = 0;
-        full_ = size_ < 2;
-    }
     unsigned Finish() {
         if (size_ > 0) {
             buffer_[used_] = '\0';
@@ -78,66 +72,42 @@ private:
     bool full_;
 };
 
-unsigned ListSectionNames(IniLineReader& lines, char* buffer, unsigned size) {
+unsigned CopyNames(const std::vector<std::string>& names, char* buffer, unsigned size) {
     NameListCopy list(buffer, size);
-    ScanIniSectionNames(lines, [&](std::string_view name) { return list.Add(name); });
-    if (lines.Failed()) {
-        list.Clear();
+    for (const std::string& name : names) {
+        if (!list.Add(name)) {
+            break;
+        }
     }
     return list.Finish();
 }
-
-unsigned ListKeyNames(IniLineReader& lines, const char* section, char* buffer, unsigned size) {
-    NameListCopy list(buffer, size);
-    ScanIniKeyNames(lines, section, [&](std::string_view name) { return list.Add(name); });
-    if (lines.Failed()) {
-        list.Clear();
-    }
-    return list.Finish();
-}
-
-// What a change made of a file's contents.
-enum class Change { Unchanged, Changed, Refused };
 
 // Reads the file, lets `change` alter its contents in memory and replaces the
-// file when they changed. A change that `writes` makes a missing file (and
+// file when it says they changed. A change that `writes` makes a missing file (and
 // the per-user folder for a bare name); one that only removes leaves a
 // missing file missing. An existing file that cannot be read is never
 // written: writing it back from nothing would lose it.
 bool ChangeFile(const std::string& fileName, bool writes,
-                const std::function<Change(IniDocument&)>& change) {
+                const std::function<bool(IniDocument&)>& change) {
     if (writes && IsBareName(fileName) &&
         !QDir().mkpath(QString::fromLocal8Bit(ProfileDirectory()))) {
         return false;
     }
     const std::string path = ResolvePath(fileName);
-    FileContents contents = ReadWholeFile(path);
-    if (contents.state == FileState::Unreadable) {
+    const ParsedProfile file = ReadProfile(path);
+    if (file.state == FileState::Unreadable) {
         return false;
     }
-    if (contents.state == FileState::Missing && !writes) {
+    if (file.state == FileState::Missing && !writes) {
         return true;
     }
-    IniDocument document = IniDocument::Parse(std::move(contents.bytes));
-    switch (change(document)) {
-    case Change::Unchanged:
+    IniDocument document = file.document ? *file.document : IniDocument::Parse({});
+    if (!change(document)) {
         return true;
-    case Change::Refused:
-        return false;
-    case Change::Changed:
-        break;
     }
-    return ReplaceFileAtomically(path, document.Serialize());
-}
-
-// Whether a name list holds every name: each with its zero byte, and one
-// more zero at the end.
-bool NameListFits(const std::vector<std::string>& names, unsigned size) {
-    std::size_t used = 1;
-    for (const std::string& name : names) {
-        used += name.size() + 1;
-    }
-    return used <= size;
+    const bool replaced = ReplaceFileAtomically(path, document.Serialize());
+    ForgetProfile(path);
+    return replaced;
 }
 
 bool Writes(const std::vector<ProfileEdit>& edits) {
@@ -151,13 +121,9 @@ bool AllStorable(const std::vector<ProfileEdit>& edits) {
     });
 }
 
-// Whether the reader gets back every value written and every key of the
-// sections written to.
-bool ReadableBack(const IniDocument& document, const std::vector<ProfileEdit>& edits,
-                  const ProfileReadLimits& limits) {
+bool AllShorterThan(const std::vector<ProfileEdit>& edits, std::size_t valueLimit) {
     return std::all_of(edits.begin(), edits.end(), [&](const ProfileEdit& edit) {
-        return !edit.value || (edit.value->size() < limits.valueSize &&
-                               NameListFits(document.KeyNames(edit.section), limits.nameListSize));
+        return !edit.value || edit.value->size() < valueLimit;
     });
 }
 
@@ -187,14 +153,13 @@ bool SetValue(const std::string& fileName, const char* section, const char* key,
     }
     return ChangeFile(fileName, true, [&](IniDocument& document) {
         document.SetValue(section, key, value);
-        return Change::Changed;
+        return true;
     });
 }
 
 bool RemoveKey(const std::string& fileName, const char* section, const char* key) {
-    return ChangeFile(fileName, false, [&](IniDocument& document) {
-        return document.RemoveKey(section, key) ? Change::Changed : Change::Unchanged;
-    });
+    return ChangeFile(fileName, false,
+                      [&](IniDocument& document) { return document.RemoveKey(section, key); });
 }
 
 } // namespace
@@ -209,15 +174,17 @@ unsigned GetPrivateProfileStringA(const char* section, const char* key, const ch
     if (buffer == nullptr || size == 0) {
         return 0;
     }
-    FileSource file(ResolvePath(fileName));
-    IniLineReader lines(file);
-    if (section == nullptr) {
-        return ListSectionNames(lines, buffer, size);
+    const ParsedProfile file = ReadProfile(ResolvePath(fileName));
+    if (section == nullptr || key == nullptr) {
+        if (!file.document) {
+            return CopyNames({}, buffer, size);
+        }
+        return CopyNames(section == nullptr ? file.document->SectionNames()
+                                            : file.document->KeyNames(section),
+                         buffer, size);
     }
-    if (key == nullptr) {
-        return ListKeyNames(lines, section, buffer, size);
-    }
-    const std::optional<std::string_view> value = ScanIniValue(lines, section, key);
+    const std::optional<std::string> value =
+        file.document ? file.document->Value(section, key) : std::nullopt;
     return CopyText(value ? *value : std::string_view(defaultValue ? defaultValue : ""), buffer,
                     size);
 }
@@ -236,9 +203,9 @@ bool WritePrivateProfileStringA(const char* section, const char* key, const char
     return SetValue(fileName, section, key, value);
 }
 
-bool WritePrivateProfileEdits(const std::vector<ProfileEdit>& edits,
-                              const ProfileReadLimits& limits, const std::string& fileName) {
-    if (!AllStorable(edits)) {
+bool WritePrivateProfileEdits(const std::vector<ProfileEdit>& edits, const std::string& fileName,
+                              std::size_t valueLimit) {
+    if (!AllStorable(edits) || (valueLimit > 0 && !AllShorterThan(edits, valueLimit))) {
         return false;
     }
     return ChangeFile(fileName, Writes(edits), [&](IniDocument& document) {
@@ -246,9 +213,6 @@ bool WritePrivateProfileEdits(const std::vector<ProfileEdit>& edits,
         for (const ProfileEdit& edit : edits) {
             changed = Apply(document, edit) || changed;
         }
-        if (!ReadableBack(document, edits, limits)) {
-            return Change::Refused;
-        }
-        return changed ? Change::Changed : Change::Unchanged;
+        return changed;
     });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -8,12 +9,14 @@
 // bytes (see ini_document.h for how lines are read).
 //
 // A file name without a directory names a file in ProfileDirectory(); any
-// other name is used as it stands. Nothing is cached: every call reads the
-// file, and every change replaces the file whole and atomically (a temporary
-// file beside it, written, flushed to disk, renamed over it), keeping the old
-// file's permission bits; a file that may be written in a folder that may not
-// is overwritten in place (see atomic_file.h). A write that cannot be done
-// leaves the file as it was and returns false.
+// other name is used as it stands. Every call sees the file as it stands on
+// disk: reads answer from the copy parsed last while the file is unchanged
+// (see profile_cache.h). Every change replaces the file whole and atomically
+// (a temporary file beside it, written, flushed to disk, renamed over it),
+// keeping the old file's permission bits. A file that may be written in a
+// folder that may not is overwritten in place instead, which a writer killed
+// in the middle can leave part old, part new (see atomic_file.h). A write
+// that cannot be done leaves the file as it was and returns false.
 
 // The per-user folder of files named without a directory, ending with "/".
 // It is made by the first write that needs it.
@@ -26,8 +29,8 @@ std::string ProfileDirectory();
 // section names. A listing puts each name with a zero byte after it and one
 // more zero byte at the end; names that do not fit are left out and the last
 // one is cut short so that the list still ends with two zero bytes, and the
-// result is then size - 2. Otherwise the result counts every byte but the
-// final zero.
+// result is then size - 2, and a caller that wants every name asks again with
+// a larger buffer. Otherwise the result counts every byte but the final zero.
 unsigned GetPrivateProfileStringA(const char* section, const char* key, const char* defaultValue,
                                   char* buffer, unsigned size, const std::string& fileName);
 
@@ -48,19 +51,12 @@ struct ProfileEdit {
     std::optional<std::string> value; // none: the key's line is removed
 };
 
-// The buffer sizes of the reader that must be able to give a change back.
-struct ProfileReadLimits {
-    unsigned valueSize;
-    unsigned nameListSize;
-};
-
 // Applies the edits in order to the file's contents, as the same requests of
 // WritePrivateProfileStringA would one after another, and replaces the file
-// once, so that either all of the change is written or none of it. Refused,
-// with the file left as it was, when one of its writes would be refused on
-// its own, or when the reader could not give back what was written: a value
-// that does not fit limits.valueSize, or a written section whose key list no
-// longer fits limits.nameListSize. A change that alters nothing writes
-// nothing.
-bool WritePrivateProfileEdits(const std::vector<ProfileEdit>& edits,
-                              const ProfileReadLimits& limits, const std::string& fileName);
+// once, so that all of the change is written or none of it (but for a file
+// overwritten in place, above). Refused, with the file left as it was, when
+// one of its writes would be refused on its own, or when a value written is
+// valueLimit bytes or longer (0: no limit). A change that alters nothing
+// writes nothing.
+bool WritePrivateProfileEdits(const std::vector<ProfileEdit>& edits, const std::string& fileName,
+                              std::size_t valueLimit = 0);

@@ -1,6 +1,5 @@
-#include "platform/byte_source.h"
+#include "platform/file_source.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -19,7 +18,7 @@ FileSource::FileSource(const std::string& path) {
         state_ = FileState::Unreadable;
     } else if (S_ISREG(info.st_mode)) {
         state_ = FileState::Read;
-        size_ = static_cast<std::size_t>(info.st_size);
+        stamp_ = FileStamp::Of(info);
     }
 }
 
@@ -42,17 +41,4 @@ long FileSource::Read(char* buffer, std::size_t size) {
             return got;
         }
     }
-}
-
-MemorySource::MemorySource(std::string_view bytes, std::size_t piece)
-    : bytes_(bytes)
-    , piece_(std::max<std::size_t>(piece, 1)) {}
-
-long MemorySource::Read(char* buffer, std::size_t size) {
-    const std::size_t count = std::min({size, piece_, bytes_.size()});
-    if (count > 0) {
-        std::memcpy(buffer, bytes_.data(), count);
-        bytes_.remove_prefix(count);
-    }
-    return static_cast<long>(count);
 }
