@@ -5,11 +5,13 @@
 #include "main/star_list.h"
 #include "platform/profile.h"
 #include "support/fake_message_box.h"
+#include "support/killed_writer.h"
 #include "support/local_time.h"
 #include "support/temp_dir.h"
 #include "support/temp_home.h"
 
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <stdexcept>
 #include <sys/stat.h>
@@ -297,31 +299,165 @@ TEST_F(RecordsTest, SelectAllAndNoneTickEveryRowWithoutTheFile) {
     EXPECT_EQ(empty.Count(), 0);
 }
 
-TEST_F(RecordsTest, ARefusedWriteStopsTheSaveAtThatRow) {
-    Fill(engines_,
-         {{"A", true, "No. 1", " "}, {"B", true, "No. 2", " "}, {"C", true, "No. 3", " "}});
-    // The file is made read-only (which the superuser is refused too) once the
-    // first record is written, just before the second is.
-    int readings = 0;
-    const LocalClock clock = [&readings] {
-        if (++readings == 2) {
-            chmod(Path().c_str(), 0444);
-        }
-        return At(8, 20, 44);
+// A save is one change of the file: a record that cannot be written leaves
+// the file without any record of that save, and the list as it was.
+TEST_F(RecordsTest, ARefusedSaveWritesNoneOfItsRecords) {
+    const struct {
+        const char* what;
+        std::string secondFoundPage;
+        bool readOnly;
+    } cases[] = {
+        {"read-only file", " ", true},
+        // A line break would let a page's address write a record of its own.
+        {"line break in the second record", "http://found/\r\nForged=x", false},
     };
-    records_.SetRows({TRecordRow{"shown before", true, {}}});
-    try {
-        Save("k", "u", clock);
-        ADD_FAILURE() << "the save did not fail";
-    } catch (const std::exception& error) {
-        EXPECT_STREQ(error.what(), "Unable to write to records.dat");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteIniString(kRecordsFileName, "earlier", "Z", "kept");
+        const std::string before = ReadFile(Path());
+        if (c.readOnly) {
+            chmod(Path().c_str(), 0444); // refused to the superuser too
+        }
+        Fill(engines_, {{"A", true, "No. 1", " "},
+                        {"B", true, "No. 2", c.secondFoundPage},
+                        {"C", true, "No. 3", " "}});
+        records_.SetRows({TRecordRow{"shown before", true, {}}});
+        try {
+            SaveAt(At(8, 20, 44));
+            ADD_FAILURE() << "the save did not fail";
+        } catch (const std::exception& error) {
+            EXPECT_STREQ(error.what(), "Unable to write to records.dat");
+        }
+        chmod(Path().c_str(), 0644);
+        EXPECT_EQ(ReadFile(Path()), before);
+        ASSERT_EQ(records_.Count(), 1); // not reloaded
+        EXPECT_EQ(records_.Row(0).Caption, "shown before");
+        EXPECT_TRUE(records_.Row(0).Checked);
     }
-    EXPECT_EQ(readings, 2);
-    chmod(Path().c_str(), 0644);
-    EXPECT_EQ(Keys(kMorning), NameList{"A"});
-    ASSERT_EQ(records_.Count(), 1); // not reloaded
-    EXPECT_EQ(records_.Row(0).Caption, "shown before");
-    EXPECT_TRUE(records_.Row(0).Checked);
+}
+
+// Counts the file replacements that the records make while it lives.
+class ReplaceCounter final {
+public:
+    ReplaceCounter() {
+        SetReplaceStageHook(
+            [this](ReplaceStage stage) { count_ += stage == ReplaceStage::Written; });
+    }
+    ~ReplaceCounter() { SetReplaceStageHook(nullptr); }
+    ReplaceCounter(const ReplaceCounter&) = delete;
+    ReplaceCounter& operator=(const ReplaceCounter&) = delete;
+
+    int Count() const { return count_; }
+
+private:
+    int count_ = 0;
+};
+
+// The save and the delete each replace the file once, and leave the bytes
+// that writing or deleting their records one by one leaves.
+TEST_F(RecordsTest, ASaveAndADeleteAreOneChangeWithTheBytesOfTheirRecordsOneByOne) {
+    WriteIniString(kRecordsFileName, kMorning, "a", "stored as a");
+    WriteIniString(kRecordsFileName, kMorning, "Other", "x");
+    const std::string before = ReadFile(Path());
+
+    Fill(engines_,
+         {{"A", true, "No. 1", "http://a/"}, {"B", true, "No. 2", " "}, {"C", true, "No. 3", " "}});
+    ScriptedClock clock{{At(8, 20, 44), At(8, 20, 44), At(8, 20, 45)}};
+    {
+        const ReplaceCounter replaces;
+        Save("k", "u", std::ref(clock));
+        EXPECT_EQ(replaces.Count(), 1);
+    }
+    const std::string saved = ReadFile(Path());
+    WriteFile(Path(), before);
+    WriteIniString(kRecordsFileName, kMorning, "A", "k*u*No. 1*http://a/");
+    WriteIniString(kRecordsFileName, kMorning, "B", "k*u*No. 2* ");
+    WriteIniString(kRecordsFileName, kNextSecond, "C", "k*u*No. 3* ");
+    EXPECT_EQ(saved, ReadFile(Path()));
+
+    LoadRecords(records_);
+    ASSERT_EQ(records_.Count(), 4); // a, Other, B at kMorning; C at kNextSecond
+    for (int row : {0, 2, 3}) {
+        records_.SetChecked(row, true);
+    }
+    boxes_.SetNextAnswer(IDYES);
+    {
+        const ReplaceCounter replaces;
+        DeleteRecords(records_);
+        EXPECT_EQ(replaces.Count(), 1);
+    }
+    const std::string deleted = ReadFile(Path());
+    WriteFile(Path(), saved);
+    DeleteIniKey(kRecordsFileName, kMorning, "a");
+    DeleteIniKey(kRecordsFileName, kMorning, "B");
+    DeleteIniKey(kRecordsFileName, kNextSecond, "C");
+    EXPECT_EQ(deleted, ReadFile(Path()));
+    EXPECT_EQ(deleted, "[" + kMorning + "]\r\nOther=x\r\n[" + kNextSecond + "]\r\n");
+}
+
+// Years of saves: the names of the sections fill far more than the first
+// buffer that a list of names is read into.
+TEST_F(RecordsTest, EverySaveOfAFileOfYearsIsListedAndSoIsTheNextOne) {
+    constexpr int Saves = 3000;
+    std::string bytes;
+    for (int save = 0; save < Saves; ++save) {
+        bytes += "[11/" + std::to_string(1 + save / 100) + "/2026 " + std::to_string(save % 100) +
+                 "]\r\nGoogle=kw*url*No. 1* \r\n";
+    }
+    std::filesystem::create_directories(ProfileDirectory());
+    WriteFile(Path(), bytes);
+    LoadRecords(records_);
+    ASSERT_EQ(records_.Count(), Saves);
+
+    Fill(engines_, {{"Google", true, "No. 2", " "}});
+    SaveAt(At(8, 20, 44));
+    ASSERT_EQ(records_.Count(), Saves + 1);
+    EXPECT_EQ(records_.Row(Saves).Caption, kMorning);
+
+    // The emptied sections stay in the file, and still the next save shows.
+    SelectAllRecords(records_);
+    boxes_.SetNextAnswer(IDYES);
+    DeleteRecords(records_);
+    EXPECT_EQ(records_.Count(), 0);
+    EXPECT_EQ(Sections().size(), static_cast<std::size_t>(Saves + 1));
+    SaveAt(At(8, 20, 45));
+    ASSERT_EQ(records_.Count(), 1);
+    EXPECT_EQ(records_.Row(0).Caption, kNextSecond);
+}
+
+TEST_F(RecordsTest, ASaveOrADeleteKilledMidwayLeavesTheOldFileOrTheNewOneWhole) {
+    WriteIniString(kRecordsFileName, "earlier", "Z", "kept");
+    Fill(engines_, {{"A", true, "No. 1", " "}, {"B", true, "No. 2", " "}});
+    const auto save = [&] { SaveAt(At(8, 20, 44)); };
+    const auto remove = [&] {
+        LoadRecords(records_);
+        SelectAllRecords(records_);
+        boxes_.SetNextAnswer(IDYES);
+        DeleteRecords(records_);
+    };
+    const std::string before = ReadFile(Path());
+    save();
+    const std::string saved = ReadFile(Path());
+    remove();
+    const std::string removed = ReadFile(Path());
+    const struct {
+        const char* what;
+        std::string from;
+        std::string to;
+        std::function<void()> change;
+    } cases[] = {{"save", before, saved, save}, {"delete", saved, removed, remove}};
+    for (const auto& c : cases) {
+        for (int replace = 1; replace <= 3; ++replace) {
+            for (ReplaceStage stage : {ReplaceStage::Written, ReplaceStage::Named}) {
+                SCOPED_TRACE(testing::Message() << c.what << ", replace " << replace << " stage "
+                                                << static_cast<int>(stage));
+                WriteFile(Path(), c.from);
+                const bool killed = ChangeInAProcessKilledAt(c.change, replace, stage);
+                EXPECT_EQ(ReadFile(Path()), killed ? c.from : c.to);
+                EXPECT_EQ(killed, replace == 1);
+            }
+        }
+    }
 }
 
 } // namespace

@@ -44,15 +44,19 @@ void SaveRecords(const EngineList& engines, const std::string& keywordsText,
                  const RegionalSettings& settings) {
     const std::string boxes = Trim(keywordsText) + "*" + Trim(urlText) + "*";
     const int count = engines.Count();
+    IniEdits edits;
     for (int i = 0; i < count; ++i) {
         const TEngineRow& row = engines.Row(i);
         if (!row.Checked) {
             continue;
         }
-        const std::string section = DateTimeText(clock(), settings);
-        const std::string value = boxes + row.SubItems[TEngineRow::Ordination] + "*" +
-                                  row.SubItems[TEngineRow::FoundPageUrl];
-        WriteIniString(kRecordsFileName, section, row.Caption, value);
+        std::string section = DateTimeText(clock(), settings);
+        std::string value = boxes + row.SubItems[TEngineRow::Ordination] + "*" +
+                            row.SubItems[TEngineRow::FoundPageUrl];
+        edits.push_back({std::move(section), row.Caption, std::move(value)});
+    }
+    if (!edits.empty()) {
+        WriteIniEdits(kRecordsFileName, edits);
     }
     LoadRecords(records);
 }
@@ -66,14 +70,16 @@ void DeleteRecords(RecordList& records) {
                     MB_YESNO | MB_ICONQUESTION) != IDYES) {
         return;
     }
+    IniEdits removals;
     for (int i = 0; i < records.Count(); ++i) {
         const TRecordRow& row = records.Row(i);
         // An empty section would delete the engine's record from every
         // section; a row whose Date text was blanked names no record.
         if (row.Checked && !IsBlank(row.Caption)) {
-            DeleteIniKey(kRecordsFileName, row.Caption, row.SubItems[TRecordRow::Engine]);
+            removals.push_back({row.Caption, row.SubItems[TRecordRow::Engine], std::nullopt});
         }
     }
+    DeleteIniKeys(kRecordsFileName, removals);
     LoadRecords(records);
 }
 

@@ -17,16 +17,16 @@ inline constexpr const char* kRecordsFileName = "records.dat";
 void LoadRecords(RecordList& records);
 
 // Writes one record for every ticked engine row, each under the date-time
-// text read just before it is written, then reloads the records list. A
-// refused write throws "Unable to write to records.dat": the records written
-// before it stay, the later ones are not written and the list is not reloaded.
+// text read for it in turn, as one change of the file, then reloads the
+// records list. A refused write throws "Unable to write to records.dat":
+// no record of the save is written and the list is not reloaded.
 void SaveRecords(const EngineList& engines, const std::string& keywordsText,
                  const std::string& urlText, RecordList& records,
                  const LocalClock& clock = LocalTimeNow,
                  const RegionalSettings& settings = ReadRegionalSettings());
 
-// Deletes the records of the ticked rows after the user confirms, then
-// reloads the list. With nothing ticked it says "None be selected!". A row
+// Deletes the records of the ticked rows after the user confirms, as one
+// change of the file, then reloads the list. With nothing ticked it says "None be selected!". A row
 // whose Date text was made blank by editing is skipped.
 void DeleteRecords(RecordList& records);
 
