@@ -145,11 +145,10 @@ std::string IniDocument::Serialize() const {
 
 std::vector<std::string> IniDocument::SectionNames() const {
     std::vector<std::string> names;
-    for (std::size_t i = 1; i < sections_.size(); ++i) {
-        if (sections_[i].header.nameLength > 0) {
-            names.emplace_back(Name(sections_[i].header));
-        }
-    }
+    VisitSectionNames([&](std::string_view name) {
+        names.emplace_back(name);
+        return true;
+    });
     return names;
 }
 
@@ -185,16 +184,10 @@ std::optional<std::size_t> IniDocument::FindKey(const Section& section,
 
 std::vector<std::string> IniDocument::KeyNames(std::string_view section) const {
     std::vector<std::string> names;
-    const auto found = FindSection(section);
-    if (!found) {
-        return names;
-    }
-    const Section& lines = sections_[*found];
-    for (std::size_t i = 0; i < lines.keysEnd; ++i) {
-        if (IsLiveKey(lines.body[i])) {
-            names.emplace_back(Name(lines.body[i]));
-        }
-    }
+    VisitKeyNames(section, [&](std::string_view name) {
+        names.emplace_back(name);
+        return true;
+    });
     return names;
 }
 

@@ -39,6 +39,10 @@ public:
     std::vector<std::string> SectionNames() const;
     // Empty when the section is missing.
     std::vector<std::string> KeyNames(std::string_view section) const;
+    // Hand the same names in turn to `take` until it returns false; the
+    // names are valid while the document is unchanged.
+    template <typename Take> void VisitSectionNames(Take take) const;
+    template <typename Take> void VisitKeyNames(std::string_view section, Take take) const;
     std::optional<std::string> Value(std::string_view section, std::string_view key) const;
 
     // Whether a write of these texts would read back as written: names not
@@ -115,3 +119,26 @@ private:
     std::vector<Section> sections_;
     NameMap<std::size_t> firstSection_; // by name, the first section that has it
 };
+
+template <typename Take> void IniDocument::VisitSectionNames(Take take) const {
+    for (std::size_t i = 1; i < sections_.size(); ++i) {
+        if (sections_[i].header.nameLength > 0 && !take(Name(sections_[i].header))) {
+            return;
+        }
+    }
+}
+
+template <typename Take>
+void IniDocument::VisitKeyNames(std::string_view section, Take take) const {
+    const auto found = FindSection(section);
+    if (!found) {
+        return;
+    }
+    const Section& lines = sections_[*found];
+    for (std::size_t i = 0; i < lines.keysEnd; ++i) {
+        const Line& line = lines.body[i];
+        if (line.kind == Kind::Key && !line.removed && !take(Name(line))) {
+            return;
+        }
+    }
+}

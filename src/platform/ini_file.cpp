@@ -1,5 +1,7 @@
 #include "platform/ini_file.h"
 
+#include <memory>
+
 namespace {
 
 // The first buffer for a list of names; it doubles until every name fits.
@@ -19,12 +21,12 @@ TIniFile::~TIniFile() {
 // A list that filled the buffer (size - 2) may have been cut short, so it is
 // asked for again with twice the room.
 void TIniFile::ReadNames(const char* section, std::vector<std::string>& names) const {
-    std::vector<char> buffer;
+    std::unique_ptr<char[]> buffer;
     unsigned size = NameListSize;
     for (;;) {
-        buffer.resize(size);
+        buffer = std::make_unique_for_overwrite<char[]>(size);
         const unsigned length =
-            GetPrivateProfileStringA(section, nullptr, nullptr, buffer.data(), size, fileName_);
+            GetPrivateProfileStringA(section, nullptr, nullptr, buffer.get(), size, fileName_);
         if (length < size - 2 || size >= LargestNameList) {
             break;
         }
@@ -32,7 +34,7 @@ void TIniFile::ReadNames(const char* section, std::vector<std::string>& names) c
     }
     names.clear();
     // The list ends at the first empty name.
-    for (const char* name = buffer.data(); *name != '\0'; name += names.back().size() + 1) {
+    for (const char* name = buffer.get(); *name != '\0'; name += names.back().size() + 1) {
         names.emplace_back(name);
     }
 }

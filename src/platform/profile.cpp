@@ -7,8 +7,10 @@
 #include <QDir>
 #include <QStandardPaths>
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <optional>
 #include <string_view>
 
 namespace {
@@ -72,12 +74,14 @@ private:
     bool full_;
 };
 
-unsigned CopyNames(const std::vector<std::string>& names, char* buffer, unsigned size) {
+// The section names with no section, else the keys of the section.
+unsigned CopyNames(const IniDocument* document, const char* section, char* buffer, unsigned size) {
     NameListCopy list(buffer, size);
-    for (const std::string& name : names) {
-        if (!list.Add(name)) {
-            break;
-        }
+    const auto add = [&](std::string_view name) { return list.Add(name); };
+    if (document != nullptr && section == nullptr) {
+        document->VisitSectionNames(add);
+    } else if (document != nullptr) {
+        document->VisitKeyNames(section, add);
     }
     return list.Finish();
 }
@@ -164,9 +168,29 @@ bool RemoveKey(const std::string& fileName, const char* section, const char* key
 
 } // namespace
 
+// Asked of Qt once for each setting of the variables that decide it: every
+// read of a file named without a directory comes here.
 std::string ProfileDirectory() {
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    return data.toLocal8Bit().toStdString() + "/Quillmark/";
+    struct Answer {
+        bool testMode = false;
+        std::optional<std::string> dataHome;
+        std::optional<std::string> home;
+        std::string directory;
+    };
+    const auto variable = [](const char* name) -> std::optional<std::string> {
+        const char* value = std::getenv(name);
+        return value ? std::optional<std::string>(value) : std::nullopt;
+    };
+    Answer asked{
+        QStandardPaths::isTestModeEnabled(), variable("XDG_DATA_HOME"), variable("HOME"), {}};
+    thread_local std::optional<Answer> last;
+    if (!last || last->testMode != asked.testMode || last->dataHome != asked.dataHome ||
+        last->home != asked.home) {
+        const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+        asked.directory = data.toLocal8Bit().toStdString() + "/Quillmark/";
+        last = std::move(asked);
+    }
+    return last->directory;
 }
 
 unsigned GetPrivateProfileStringA(const char* section, const char* key, const char* defaultValue,
@@ -176,12 +200,7 @@ unsigned GetPrivateProfileStringA(const char* section, const char* key, const ch
     }
     const ParsedProfile file = ReadProfile(ResolvePath(fileName));
     if (section == nullptr || key == nullptr) {
-        if (!file.document) {
-            return CopyNames({}, buffer, size);
-        }
-        return CopyNames(section == nullptr ? file.document->SectionNames()
-                                            : file.document->KeyNames(section),
-                         buffer, size);
+        return CopyNames(file.document.get(), section, buffer, size);
     }
     const std::optional<std::string> value =
         file.document ? file.document->Value(section, key) : std::nullopt;
