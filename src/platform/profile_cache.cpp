@@ -25,18 +25,10 @@ long long Nanoseconds(const struct timespec& time) {
     return static_cast<long long>(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
 }
 
-long long Now() {
+struct timespec Now() {
     struct timespec now {};
     ::clock_gettime(CLOCK_REALTIME, &now);
-    return Nanoseconds(now);
-}
-
-// Whether a later change of the file must show in its times: its last change
-// lies clearly before the read began. A change time far after it means the
-// clock was set back; the times then still differ at the next change.
-bool Settled(const FileStamp& stamp, long long readStart) {
-    const long long changed = Nanoseconds(stamp.changed);
-    return changed < readStart - SettleNanoseconds || changed > readStart + SettleNanoseconds;
+    return now;
 }
 
 // The file's state and stamp as a stat of its path gives them.
@@ -63,6 +55,14 @@ std::shared_ptr<const IniDocument> KeptDocument(const std::string& path, const F
 
 } // namespace
 
+// A change time far after the read means that the clock was set back; the
+// times still differ at the next change.
+bool ChangeIsSettled(const struct timespec& changed, const struct timespec& readStart) {
+    const long long change = Nanoseconds(changed);
+    const long long start = Nanoseconds(readStart);
+    return change < start - SettleNanoseconds || change > start + SettleNanoseconds;
+}
+
 ParsedProfile ReadProfile(const std::string& path) {
     FileStamp stamp;
     const FileState state = StatPath(path, stamp);
@@ -73,7 +73,7 @@ ParsedProfile ReadProfile(const std::string& path) {
     if (auto document = KeptDocument(path, stamp)) {
         return {FileState::Read, std::move(document)};
     }
-    const long long readStart = Now();
+    const struct timespec readStart = Now();
     FileContents contents = ReadWholeFile(path);
     if (contents.state != FileState::Read) {
         ForgetProfile(path);
@@ -82,7 +82,8 @@ ParsedProfile ReadProfile(const std::string& path) {
     auto document =
         std::make_shared<const IniDocument>(IniDocument::Parse(std::move(contents.bytes)));
     const std::lock_guard lock(keptMutex);
-    kept = KeptProfile{path, contents.stamp, Settled(contents.stamp, readStart), document};
+    kept = KeptProfile{path, contents.stamp, ChangeIsSettled(contents.stamp.changed, readStart),
+                       document};
     return {FileState::Read, std::move(document)};
 }
 

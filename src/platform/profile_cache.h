@@ -3,6 +3,7 @@
 #include "platform/atomic_file.h"
 #include "platform/ini_document.h"
 
+#include <ctime>
 #include <memory>
 #include <string>
 
@@ -23,6 +24,10 @@ struct ParsedProfile {
 
 // The file at this path as it stands on disk now.
 ParsedProfile ReadProfile(const std::string& path);
+
+// Whether a copy read from a file from readStart on may answer later reads:
+// a further change of the file would show in its change time.
+bool ChangeIsSettled(const struct timespec& changed, const struct timespec& readStart);
 
 // Drops the copy of the file at this path; a change calls it once it has
 // written the file (or tried to).
