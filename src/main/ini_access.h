@@ -31,8 +31,9 @@ void DeleteIniKey(const std::string& fileName, const std::string& section, const
 using IniEdits = std::vector<ProfileEdit>;
 // Makes the change as WriteIniString and DeleteIniKey would make its steps
 // one after another, but writes the file once: all of the change or none of
-// it. Throws EIniFileException "Unable to write to <file name>" when any step
-// is refused.
+// it, except where the file's folder takes no new file and the file is
+// overwritten in place (see platform/atomic_file.h). Throws EIniFileException
+// "Unable to write to <file name>" when any step is refused.
 void WriteIniEdits(const std::string& fileName, const IniEdits& edits);
 // The same, also refusing a value that ReadIniString could not give back
 // whole (2,048 bytes or more).

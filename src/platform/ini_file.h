@@ -33,7 +33,8 @@ public:
     void WriteString(const std::string& section, const std::string& key, const std::string& value);
     // A refused removal is ignored.
     void DeleteKey(const std::string& section, const std::string& key);
-    // Writes the edits as one change, all of it or nothing. Throws
+    // Writes the edits as one change, all of it or nothing (but for a file
+    // overwritten in place, see atomic_file.h). Throws
     // EIniFileException "Unable to write to <file name>" when refused.
     void WriteEdits(const std::vector<ProfileEdit>& edits);
     // The same, also refusing a value that ReadString could not give back whole.
