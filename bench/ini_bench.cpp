@@ -1,6 +1,7 @@
 // Reading a catalogue the way the engine list does: one value per request,
-// each request reading and parsing the whole file, and the key listing; and
-// the settings dialog's rename.
+// each request checking the file on disk and answering from the copy parsed
+// last, and the key listing; the settings dialog's rename, which parses the
+// file again; and the parse itself.
 #include "main/ini_access.h"
 #include "platform/ini_document.h"
 #include "support/temp_dir.h"

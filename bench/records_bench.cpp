@@ -1,10 +1,15 @@
-// Loading a records file of 5,000 records (500 saves of 10 engines) into the
-// records list. Every record is one value read, each of which opens the file.
-// The section listing holds at most 16,384 bytes, about 740 date-time texts,
-// so the records come in fewer, fuller sections.
+// The records of years of use: loading a file of 1,000 and of 10,000 saves of
+// 10 engines each (10,000 and 100,000 records, the larger about 12 MB) into
+// the records list, one value read per record as ever; a save of 10 engines
+// into the larger file with the list reloaded after it; and the delete of
+// every one of its records.
+#include "main/engine_list.h"
 #include "main/record_list.h"
 #include "main/records.h"
+#include "platform/message_box.h"
 #include "platform/profile.h"
+#include "support/fake_message_box.h"
+#include "support/temp_home.h"
 
 #include <QStandardPaths>
 #include <benchmark/benchmark.h>
@@ -16,12 +21,17 @@ namespace {
 const char* const kEngines[] = {"Google", "Yahoo",      "Lycos",  "AltaVista", "Excite",
                                 "Bing",   "WebCrawler", "HotBot", "Infoseek",  "Ask"};
 
+std::string RecordsPath() {
+    return ProfileDirectory() + kRecordsFileName;
+}
+
+// One section a save, named by its date-time text.
 void WriteRecordsFile(int saves) {
     std::filesystem::create_directories(ProfileDirectory());
-    std::ofstream out(ProfileDirectory() + kRecordsFileName, std::ios::binary | std::ios::trunc);
+    std::ofstream out(RecordsPath(), std::ios::binary | std::ios::trunc);
     for (int save = 0; save < saves; ++save) {
-        out << "[12/10/2026 " << 1 + save / 3600 % 12 << ":" << save / 600 % 6 << save / 60 % 10
-            << ":" << save / 10 % 6 << save % 10 << " AM]\r\n";
+        out << "[" << 1 + save / 43200 % 12 << "/10/2026 " << 1 + save / 3600 % 12 << ":"
+            << save / 600 % 6 << save / 60 % 10 << ":" << save / 10 % 6 << save % 10 << " AM]\r\n";
         for (const char* engine : kEngines) {
             out << engine << "=rank watcher keywords*www.example-site.com*No. " << save % 200
                 << "*http://www.example-engine.com/search?q=rank+watcher&page=3\r\n";
@@ -30,6 +40,7 @@ void WriteRecordsFile(int saves) {
 }
 
 void BM_LoadRecords(benchmark::State& state) {
+    const TempHome home;
     WriteRecordsFile(static_cast<int>(state.range(0)));
     RecordList records;
     for (auto _ : state) {
@@ -37,9 +48,68 @@ void BM_LoadRecords(benchmark::State& state) {
         benchmark::DoNotOptimize(records.Count());
     }
     state.counters["records"] = records.Count();
-    std::filesystem::remove(ProfileDirectory() + kRecordsFileName);
+    state.counters["file_MB"] =
+        static_cast<double>(std::filesystem::file_size(RecordsPath())) / 1e6;
 }
-BENCHMARK(BM_LoadRecords)->Arg(50)->Arg(500)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadRecords)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+void TickTenEngines(EngineList& engines) {
+    std::vector<TEngineRow> rows;
+    for (const char* engine : kEngines) {
+        TEngineRow row;
+        row.Caption = engine;
+        row.Checked = true;
+        row.SubItems = {"No. 7", " ", "Search Completed!", "",  "",
+                        "",      "",  "http://found/",     "S", "0"};
+        rows.push_back(std::move(row));
+    }
+    engines.SetRows(std::move(rows));
+}
+
+// Each save is taken a second after the one before, so that it adds a
+// section as a save of the user would.
+void BM_SaveRecordsAndReload(benchmark::State& state) {
+    const TempHome home;
+    WriteRecordsFile(static_cast<int>(state.range(0)));
+    EngineList engines;
+    TickTenEngines(engines);
+    RecordList records;
+    LoadRecords(records);
+    int second = 0;
+    const LocalClock clock = [&second] {
+        std::tm time{};
+        time.tm_year = 2026 - 1900;
+        time.tm_mon = 11;
+        time.tm_mday = 11;
+        time.tm_hour = 1 + second / 3600 % 20;
+        time.tm_min = second / 60 % 60;
+        time.tm_sec = second % 60;
+        return time;
+    };
+    for (auto _ : state) {
+        ++second;
+        SaveRecords(engines, "rank watcher", "www.example-site.com", records, clock);
+    }
+    state.counters["records"] = records.Count();
+}
+BENCHMARK(BM_SaveRecordsAndReload)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+void BM_DeleteEveryRecord(benchmark::State& state) {
+    const TempHome home;
+    FakeMessageBox boxes;
+    RecordList records;
+    for (auto _ : state) {
+        state.PauseTiming();
+        WriteRecordsFile(static_cast<int>(state.range(0)));
+        LoadRecords(records);
+        SelectAllRecords(records);
+        boxes.SetNextAnswer(IDYES);
+        state.ResumeTiming();
+        DeleteRecords(records);
+    }
+    state.counters["left"] = records.Count();
+}
+BENCHMARK(BM_DeleteEveryRecord)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

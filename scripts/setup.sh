@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev clang-format pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation2 fonts-dejavu-core
+    qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libgl-dev fonts-liberation2 fonts-dejavu-core
     libcurl4-openssl-dev libjpeg62-turbo-dev
     libchm-dev fp-utils-3.2.2
     libgtest-dev libgmock-dev libbenchmark-dev
