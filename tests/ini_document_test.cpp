@@ -1,7 +1,9 @@
 #include "platform/ini_document.h"
+#include "support/reference_ini_document.h"
 
 #include <array>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace {
 
@@ -134,6 +136,66 @@ TEST(DocumentRemove, TakesTheFirstMatchingLineAndKeepsTheSection) {
     EXPECT_FALSE(document.RemoveKey("missing", "k"));
     EXPECT_EQ(document.Serialize(), "[S]\nother\n[T]\nk=3\n");
     EXPECT_EQ(document.SectionNames(), (std::vector<std::string>{"S", "T"}));
+}
+
+// The new key goes after the last key that is still there, ahead of the free
+// text that followed it, in a short section and in one whose keys are indexed.
+TEST(DocumentRemove, AKeyAddedAfterTheLastOneWasRemovedGoesAfterTheKeyBeforeIt) {
+    for (const int keys : {2, 40}) {
+        SCOPED_TRACE(testing::Message() << keys << " keys");
+        std::string bytes = "[S]\n";
+        for (int i = 0; i < keys; ++i) {
+            bytes += "k" + std::to_string(i) + "=v\nnote\n";
+        }
+        IniDocument document = IniDocument::Parse(bytes);
+        ReferenceIniDocument model = ReferenceIniDocument::Parse(bytes);
+        for (const int removed : {keys - 1, keys - 2}) {
+            ASSERT_TRUE(document.RemoveKey("S", "k" + std::to_string(removed)));
+            ASSERT_TRUE(model.RemoveKey("S", "k" + std::to_string(removed)));
+        }
+        ASSERT_TRUE(document.SetValue("S", "new", "1"));
+        ASSERT_TRUE(model.SetValue("S", "new", "1"));
+        EXPECT_EQ(document.Serialize(), model.Serialize());
+    }
+    IniDocument small = IniDocument::Parse("[S]\nA=1\nnote\nB=2\n");
+    small.RemoveKey("S", "B");
+    small.SetValue("S", "C", "3");
+    EXPECT_EQ(small.Serialize(), "[S]\nA=1\nC=3\r\nnote\n");
+}
+
+// Many writes and removals, at random but the same each run, in a file
+// whose sections grow long enough for their keys to be indexed: the document
+// answers and writes as the plain model of its lines does, step by step.
+TEST(DocumentIndexes, AnswerAndWriteAsTheLinesDo) {
+    std::string bytes = "; head\nloose=1\n[Long]\n";
+    for (int i = 0; i < 40; ++i) {
+        bytes += (i % 7 == 0 ? "KEY" : "key") + std::to_string(i % 30) + "=v" + std::to_string(i) +
+                 "\nnote " + std::to_string(i) + "\n";
+    }
+    bytes += "[Short]\na=1\n\n[long]\nkey1=other\n[]\nkey2=none\n[Last]\nx=1";
+    IniDocument document = IniDocument::Parse(bytes);
+    ReferenceIniDocument model = ReferenceIniDocument::Parse(bytes);
+
+    const char* const sections[] = {"Long", "LONG", "Short", "Last", "New", "new", " Long "};
+    std::mt19937 random(20261210);
+    for (int step = 0; step < 3000; ++step) {
+        const std::string section = sections[random() % std::size(sections)];
+        const std::string key = (random() % 2 ? "key" : "Key") + std::to_string(random() % 40);
+        SCOPED_TRACE(testing::Message() << "step " << step << " [" << section << "] " << key);
+        if (random() % 3 == 0) {
+            ASSERT_EQ(document.RemoveKey(section, key), model.RemoveKey(section, key));
+        } else {
+            const std::string value = "w" + std::to_string(step);
+            ASSERT_EQ(document.SetValue(section, key, value), model.SetValue(section, key, value));
+        }
+        ASSERT_EQ(document.Value(section, key), model.Value(section, key));
+        ASSERT_EQ(document.KeyNames(section), model.KeyNames(section));
+        if (step % 100 == 0) {
+            ASSERT_EQ(document.Serialize(), model.Serialize());
+            ASSERT_EQ(document.SectionNames(), model.SectionNames());
+        }
+    }
+    EXPECT_EQ(document.Serialize(), model.Serialize());
 }
 
 } // namespace
