@@ -59,6 +59,29 @@ TEST_F(LoadEnginesTest, StandardRowsComeFirstThenCustomRowsWithTheirOwnValues) {
     EXPECT_EQ(pageTexts, std::vector<std::string>(3));
 }
 
+// 2,000 names of 20 bytes need 42,001 bytes listed: far more than the first
+// buffer that a list of names is read into. Every engine is listed, with
+// its own values; the custom catalogue's engines after them.
+TEST_F(LoadEnginesTest, ACatalogueOfManyEnginesListsEveryOne) {
+    constexpr int Engines = 2000;
+    std::string names;
+    std::string search = "[Search URL]\r\n";
+    for (int i = 0; i < Engines; ++i) {
+        const std::string name = "Search engine " + std::to_string(100000 + i);
+        names += name + "=http://e" + std::to_string(i) + "/\r\n";
+        search += name + "=http://e" + std::to_string(i) + "/?q=\r\n";
+    }
+    WriteFile(standard, Catalogue(names, search));
+    WriteFile(custom, kCustom);
+    Load();
+    ASSERT_EQ(rows.Count(), Engines + 1);
+    const TEngineRow& last = rows.Row(Engines - 1);
+    EXPECT_EQ(last.Caption, "Search engine 101999");
+    EXPECT_EQ(last.SubItems[TEngineRow::SearchUrl], "http://e1999/?q=");
+    EXPECT_EQ(rows.Row(Engines).Caption, "Alpha");
+    EXPECT_EQ(rows.Row(Engines).SubItems[TEngineRow::Kind], "C");
+}
+
 TEST_F(LoadEnginesTest, AnEmptyStandardCatalogueGivesNoRowsEvenWithCustomEngines) {
     for (const std::string& standardText :
          {std::string(), Catalogue(""), std::string("[Description]\r\nnone\r\n")}) {
