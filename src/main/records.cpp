@@ -28,6 +28,8 @@ TRecordRow RecordRow(const std::string& section, const std::string& key) {
 void LoadRecords(RecordList& records) {
     NameList sections;
     ReadIniSections(kRecordsFileName, sections);
+    // The old rows go first, so that the new ones take their memory.
+    records.Clear();
     std::vector<TRecordRow> rows;
     NameList keys;
     for (const std::string& section : sections) {
