@@ -3,6 +3,7 @@
 // the records list, one value read per record as ever; a save of 10 engines
 // into the larger file with the list reloaded after it; and the delete of
 // every one of its records.
+#include "bench/records_file.h"
 #include "main/engine_list.h"
 #include "main/record_list.h"
 #include "main/records.h"
@@ -14,29 +15,11 @@
 #include <QStandardPaths>
 #include <benchmark/benchmark.h>
 #include <filesystem>
-#include <fstream>
 
 namespace {
 
-const char* const kEngines[] = {"Google", "Yahoo",      "Lycos",  "AltaVista", "Excite",
-                                "Bing",   "WebCrawler", "HotBot", "Infoseek",  "Ask"};
-
 std::string RecordsPath() {
     return ProfileDirectory() + kRecordsFileName;
-}
-
-// One section a save, named by its date-time text.
-void WriteRecordsFile(int saves) {
-    std::filesystem::create_directories(ProfileDirectory());
-    std::ofstream out(RecordsPath(), std::ios::binary | std::ios::trunc);
-    for (int save = 0; save < saves; ++save) {
-        out << "[" << 1 + save / 43200 % 12 << "/10/2026 " << 1 + save / 3600 % 12 << ":"
-            << save / 600 % 6 << save / 60 % 10 << ":" << save / 10 % 6 << save % 10 << " AM]\r\n";
-        for (const char* engine : kEngines) {
-            out << engine << "=rank watcher keywords*www.example-site.com*No. " << save % 200
-                << "*http://www.example-engine.com/search?q=rank+watcher&page=3\r\n";
-        }
-    }
 }
 
 void BM_LoadRecords(benchmark::State& state) {
@@ -55,7 +38,7 @@ BENCHMARK(BM_LoadRecords)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 void TickTenEngines(EngineList& engines) {
     std::vector<TEngineRow> rows;
-    for (const char* engine : kEngines) {
+    for (const char* engine : kBenchEngines) {
         TEngineRow row;
         row.Caption = engine;
         row.Checked = true;

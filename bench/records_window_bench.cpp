@@ -6,6 +6,7 @@
 //     and painted;
 //   - a save of the 10 shipped engines, up to the repainted list;
 //   - the delete of every record, up to the repainted empty list.
+#include "bench/records_file.h"
 #include "gui/fonts.h"
 #include "gui/main_window.h"
 #include "main/catalogues.h"
@@ -29,14 +30,11 @@
 #include <QtGui/qpa/qplatformintegration.h>
 #include <benchmark/benchmark.h>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 
 namespace {
 
 constexpr int Saves = 10000;
-const char* const kEngines[] = {"Google", "Yahoo",      "Lycos",  "AltaVista", "Excite",
-                                "Bing",   "WebCrawler", "HotBot", "Infoseek",  "Ask"};
 
 long accessibleEvents = 0;
 
@@ -47,26 +45,13 @@ void ScreenReader(QAccessibleEvent* event) {
     benchmark::DoNotOptimize(event->accessibleInterface());
 }
 
-void WriteRecordsFile() {
-    std::filesystem::create_directories(ProfileDirectory());
-    std::ofstream out(ProfileDirectory() + kRecordsFileName, std::ios::binary | std::ios::trunc);
-    for (int save = 0; save < Saves; ++save) {
-        out << "[" << 1 + save / 43200 % 12 << "/10/2026 " << 1 + save / 3600 % 12 << ":"
-            << save / 600 % 6 << save / 60 % 10 << ":" << save / 10 % 6 << save % 10 << " AM]\r\n";
-        for (const char* engine : kEngines) {
-            out << engine << "=rank watcher keywords*www.example-site.com*No. " << save % 200
-                << "*http://www.example-engine.com/search?q=rank+watcher&page=3\r\n";
-        }
-    }
-}
-
 // A program folder with the ten engines, all ticked when loaded.
 void WriteCatalogues(const TempDir& folder) {
     std::string engines = "[Description]\r\nTen engines\r\n[Engines URL]\r\n";
     std::string search = "[Search URL]\r\n";
     std::string lists = "[List Tag]\r\n";
     std::string nexts = "[Next Tag]\r\n";
-    for (const char* engine : kEngines) {
+    for (const char* engine : kBenchEngines) {
         const std::string name = engine;
         engines += name + "=http://" + name + ".example/\r\n";
         search += name + "=http://" + name + ".example/search?q=\r\n";
@@ -95,7 +80,7 @@ void ShowTheRecordsPage(TFm_Main& window) {
 class RecordsWindow final {
 public:
     RecordsWindow() {
-        WriteRecordsFile();
+        WriteRecordsFile(Saves);
         WriteCatalogues(folder_);
     }
     std::unique_ptr<TFm_Main> Open() const {
@@ -144,7 +129,7 @@ void BM_DeleteEveryRecordToTheEmptyList(benchmark::State& state) {
     FakeMessageBox boxes;
     for (auto _ : state) {
         state.PauseTiming();
-        WriteRecordsFile();
+        WriteRecordsFile(Saves);
         const std::unique_ptr<TFm_Main> window = records.Open();
         ShowTheRecordsPage(*window);
         window->SpeedButton15Click();
