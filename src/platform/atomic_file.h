@@ -29,7 +29,8 @@ FileContents ReadWholeFile(const std::string& path);
 // file it points at is replaced. An existing file that may be written in a
 // directory that may not is overwritten in place instead and flushed to disk,
 // which is not atomic: a writer killed during that write can leave the file
-// part old, part new, as the platform's own profile functions can. Refused, with nothing changed,
-// when the file is read-only (not writable by us, or with no write permission bit at all, which
-// even the superuser honours here), or when it is missing and its directory cannot be written.
+// part old, part new, as the platform's own profile functions can. Refused,
+// with nothing changed, when the file is read-only (not writable by us, or
+// with no write permission bit at all, which even the superuser honours
+// here), or when it is missing and its directory cannot be written.
 bool ReplaceFileAtomically(const std::string& path, std::string_view bytes);

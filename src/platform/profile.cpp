@@ -87,10 +87,11 @@ unsigned CopyNames(const IniDocument* document, const char* section, char* buffe
 }
 
 // Reads the file, lets `change` alter its contents in memory and replaces the
-// file when it says they changed. A change that `writes` makes a missing file (and
-// the per-user folder for a bare name); one that only removes leaves a
-// missing file missing. An existing file that cannot be read is never
-// written: writing it back from nothing would lose it.
+// file when it says they changed; the copy kept for reads is then dropped. A
+// change that `writes` makes a missing file (and the per-user folder for a
+// bare name); one that only removes leaves a missing file missing. An
+// existing file that cannot be read is never written: writing it back from
+// nothing would lose it.
 bool ChangeFile(const std::string& fileName, bool writes,
                 const std::function<bool(IniDocument&)>& change) {
     if (writes && IsBareName(fileName) &&
