@@ -1,6 +1,7 @@
 #include "gui/neweng.h"
 
 #include "gui/dialog_flags.h"
+#include "gui/dialog_placement.h"
 #include "gui/guarded_slot.h"
 #include "main/HTMLHelp_Decl.h"
 #include "main/engine_list.h"
@@ -85,8 +86,9 @@ void TFm_engdata::ClearEngineDialog() {
 
 // Writes the engine into EditFile and reloads the engine list. The removal
 // of a renamed engine's old key and the four values go to the file as one
-// change, so that no moment leaves the engine lost or half written; a
-// refused change writes nothing and leaves the dialog open.
+// change, so that no moment leaves the engine lost or half written (but for
+// a catalogue overwritten in place, see platform/atomic_file.h); a refused
+// change writes nothing and leaves the dialog open.
 void TFm_engdata::Button1Click() {
     const std::string homeUrl = HomeUrlOf(TextOf(ui_->Edt_URL));
     const std::string name = Trim(TextOf(ui_->Edt_EngName));
@@ -117,6 +119,13 @@ void TFm_engdata::Button3Click() {
     CallHtmlHelp(Application->Handle(),
                  ProgramDirectory() + "\\Manuvel.chm::/htmls\\Manual_getkeys.htm", HH_DISPLAY_TOPIC,
                  0);
+}
+
+void TFm_engdata::setVisible(bool visible) {
+    if (visible && !isVisible()) {
+        CentreOverParentWindow(this);
+    }
+    QDialog::setVisible(visible);
 }
 
 // Neither Escape nor Enter closes the dialog or presses a button.

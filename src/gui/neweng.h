@@ -18,6 +18,7 @@ class TFm_engdata;
 // resources/TFm_engdata.ui. It is modal to its parent window alone, so that
 // a help window it opens stays usable; no button is a default button, so
 // Enter and Escape press nothing, and the close box does what Cancel does.
+// Whenever it is shown it stands centred over its parent window.
 class TFm_engdata final : public QDialog {
     Q_OBJECT
 
@@ -43,6 +44,8 @@ public:
     void Button1Click();
     void Button2Click();
     void Button3Click();
+
+    void setVisible(bool visible) override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -1,6 +1,7 @@
 #include "gui/update.h"
 
 #include "gui/dialog_flags.h"
+#include "gui/dialog_placement.h"
 #include "gui/guarded_slot.h"
 #include "main/catalogue_update.h"
 #include "main/catalogues.h"
@@ -81,18 +82,7 @@ void TFM_Update::EnableButtons(bool enabled) {
 
 void TFM_Update::setVisible(bool visible) {
     if (visible && !isVisible()) {
-        PlaceOverMainWindow();
+        CentreOverParentWindow(this);
     }
     QDialog::setVisible(visible);
-}
-
-void TFM_Update::PlaceOverMainWindow() {
-    const QWidget* mainWindow = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
-    if (mainWindow == nullptr) {
-        return;
-    }
-    // Client areas: the frame of a window not shown yet is not known.
-    const QRect main = mainWindow->geometry();
-    setGeometry(main.x() + (main.width() - width()) / 2, main.y() + (main.height() - height()) / 2,
-                width(), height());
 }

@@ -36,7 +36,6 @@ private:
     void ShowState(const QString& text);
     void FitState();
     void EnableButtons(bool enabled);
-    void PlaceOverMainWindow();
 
     std::unique_ptr<Ui::TFM_Update> ui_;
     std::string programDirectory_;
