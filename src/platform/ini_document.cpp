@@ -93,11 +93,18 @@ void IniDocument::Append(const Line& line) {
 }
 
 void IniDocument::IndexKeys(Section& section) const {
-    section.keys.emplace();
+    NameMap<KeyLines>& keys = section.keys.emplace();
     for (std::size_t i = 0; i < section.keysEnd; ++i) {
         if (IsLiveKey(section.body[i])) {
-            (*section.keys)[std::string(Name(section.body[i]))].at.push_back(i);
+            const auto [entry, added] =
+                keys.try_emplace(std::string(Name(section.body[i])), KeyLines{i, {}});
+            if (!added) {
+                entry->second.later.push_back(i);
+            }
         }
+    }
+    for (auto& entry : keys) {
+        std::reverse(entry.second.later.begin(), entry.second.later.end());
     }
 }
 
@@ -169,10 +176,10 @@ std::optional<std::size_t> IniDocument::FindKey(const Section& section,
     key = TrimIniBlanks(key);
     if (section.keys) {
         const auto found = section.keys->find(key);
-        if (found == section.keys->end() || found->second.next == found->second.at.size()) {
+        if (found == section.keys->end()) {
             return std::nullopt;
         }
-        return found->second.at[found->second.next];
+        return found->second.first;
     }
     for (std::size_t i = 0; i < section.keysEnd; ++i) {
         if (IsLiveKey(section.body[i]) && SameIniName(Name(section.body[i]), key)) {
@@ -241,9 +248,7 @@ void IniDocument::InsertKey(Section& section, const Line& line) {
     section.body.insert(section.body.begin() + static_cast<std::ptrdiff_t>(at), line);
     section.keysEnd = at + 1;
     if (section.keys) {
-        KeyLines& lines = (*section.keys)[std::string(Name(line))];
-        lines.at.assign(1, at);
-        lines.next = 0;
+        section.keys->insert_or_assign(std::string(Name(line)), KeyLines{at, {}});
     } else if (section.body.size() >= IndexedSectionLines) {
         IndexKeys(section);
     }
@@ -281,7 +286,13 @@ bool IniDocument::RemoveKey(std::string_view section, std::string_view key) {
     }
     lines.body[*at].removed = true;
     if (lines.keys) {
-        ++lines.keys->find(Name(lines.body[*at]))->second.next;
+        const auto found = lines.keys->find(Name(lines.body[*at]));
+        if (found->second.later.empty()) {
+            lines.keys->erase(found);
+        } else {
+            found->second.first = found->second.later.back();
+            found->second.later.pop_back();
+        }
     }
     if (*at + 1 == lines.keysEnd) {
         std::size_t end = *at;

@@ -86,11 +86,11 @@ private:
     template <typename Value>
     using NameMap = std::unordered_map<std::string, Value, NameHash, NameEqual>;
 
-    // The body lines that hold one key name, in file order; those before
-    // `next` have been removed.
+    // The body lines that hold one key name and are still there: the first,
+    // and those after it, the nearest at the back.
     struct KeyLines {
-        std::vector<std::size_t> at;
-        std::size_t next = 0;
+        std::size_t first = 0;
+        std::vector<std::size_t> later;
     };
     // A section line and the lines up to the next one. The first section of
     // a document holds the lines before any section line and has no header.
