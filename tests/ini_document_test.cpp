@@ -60,6 +60,18 @@ INSTANTIATE_TEST_SUITE_P(
         // bytes are bytes
         ReadCase{"[S]\nk=a\0b\xff\n"s, "S", "k", "a\0b\xff"s}));
 
+// A read looks first beside the one before it; a repeated section or key
+// there is not the one that answers.
+TEST(DocumentRead, TheFirstOfRepeatedNamesAnswersWhateverWasReadBefore) {
+    const IniDocument document =
+        IniDocument::Parse("[S]\nk=1\nj=0\nK=2\n[T]\nb=1\n[s]\nk=3\nj=4\n");
+    EXPECT_EQ(document.Value("S", "j"), "0");
+    EXPECT_EQ(document.Value("S", "k"), "1"); // beside j stands the repeated K
+    EXPECT_EQ(document.Value("T", "b"), "1");
+    EXPECT_EQ(document.Value("s", "k"), "1"); // beside T stands the repeated [s]
+    EXPECT_EQ(document.Value("s", "j"), "0");
+}
+
 TEST(DocumentListing, SectionsAndKeysInFileOrderWithRepeats) {
     const IniDocument document = IniDocument::Parse("free=text\n[B]\nz=1\nfree text\n=x\nZ=2\n"
                                                     "a=3\n[]\n[A]\n[b]\ny=4\n");
@@ -193,6 +205,14 @@ TEST(DocumentIndexes, AnswerAndWriteAsTheLinesDo) {
         if (step % 100 == 0) {
             ASSERT_EQ(document.Serialize(), model.Serialize());
             ASSERT_EQ(document.SectionNames(), model.SectionNames());
+            // Every key in file order, as the lists are loaded: each read
+            // looks first beside the one before.
+            for (const std::string& name : model.SectionNames()) {
+                for (const std::string& listed : model.KeyNames(name)) {
+                    ASSERT_EQ(document.Value(name, listed), model.Value(name, listed))
+                        << "[" << name << "] " << listed;
+                }
+            }
         }
     }
     EXPECT_EQ(document.Serialize(), model.Serialize());

@@ -33,6 +33,26 @@ void GiveLineEnd(auto* line) {
     }
 }
 
+std::size_t EndLength(IniLineEnd end) {
+    return end == IniLineEnd::CrLf ? 2 : end == IniLineEnd::Lf ? 1 : 0;
+}
+
+// The number of lines of each section, those before the first section line
+// first, so that the parse sizes every vector once.
+std::vector<std::size_t> CountSectionLines(std::string_view bytes) {
+    std::vector<std::size_t> counts(1, 0);
+    while (!bytes.empty()) {
+        const IniLineSpan span = FirstIniLine(bytes);
+        if (OpensIniSection(bytes.substr(0, span.length))) {
+            counts.push_back(0);
+        } else {
+            ++counts.back();
+        }
+        bytes.remove_prefix(span.length + EndLength(span.end));
+    }
+    return counts;
+}
+
 } // namespace
 
 std::size_t IniDocument::NameHash::operator()(std::string_view name) const {
@@ -74,9 +94,10 @@ std::string_view IniDocument::Name(const Line& line) const {
 }
 
 void IniDocument::OpenSection(const Line& header) {
-    sections_.push_back(Section{header, {}, 0, std::nullopt});
+    sections_.push_back(Section{header, {}, 0, std::nullopt, false, {}});
     if (header.nameLength > 0) {
-        firstSection_.try_emplace(std::string(Name(header)), sections_.size() - 1);
+        sections_.back().first =
+            firstSection_.try_emplace(std::string(Name(header)), sections_.size() - 1).second;
     }
 }
 
@@ -94,6 +115,7 @@ void IniDocument::Append(const Line& line) {
 
 void IniDocument::IndexKeys(Section& section) const {
     NameMap<KeyLines>& keys = section.keys.emplace();
+    keys.reserve(section.keysEnd);
     for (std::size_t i = 0; i < section.keysEnd; ++i) {
         if (IsLiveKey(section.body[i])) {
             const auto [entry, added] =
@@ -101,6 +123,7 @@ void IniDocument::IndexKeys(Section& section) const {
             if (!added) {
                 entry->second.later.push_back(i);
             }
+            section.body[i].repeated = !added;
         }
     }
     for (auto& entry : keys) {
@@ -108,20 +131,43 @@ void IniDocument::IndexKeys(Section& section) const {
     }
 }
 
+// For a section too short for an index: each key line against those before it.
+void IniDocument::MarkRepeatedKeys(Section& section) const {
+    for (std::size_t i = 0; i < section.keysEnd; ++i) {
+        for (std::size_t j = 0; j < i && section.body[i].kind == Kind::Key; ++j) {
+            if (section.body[j].kind == Kind::Key &&
+                SameIniName(Name(section.body[j]), Name(section.body[i]))) {
+                section.body[i].repeated = true;
+                break;
+            }
+        }
+    }
+}
+
 IniDocument IniDocument::Parse(std::string fileBytes) {
     IniDocument document;
     document.bytes_ = std::move(fileBytes);
-    document.sections_.emplace_back();
     const std::string_view bytes = document.bytes_;
+    const std::vector<std::size_t> counts = CountSectionLines(bytes);
+    document.sections_.reserve(counts.size());
+    document.firstSection_.reserve(counts.size());
+    document.sections_.emplace_back();
+    document.sections_.back().body.reserve(counts[0]);
     std::size_t start = 0;
     while (start < bytes.size()) {
         const IniLineSpan span = FirstIniLine(bytes.substr(start));
-        document.Append(document.Classify(start, span.length, span.end));
-        start += span.length + (span.end == End::CrLf ? 2 : span.end == End::Lf ? 1 : 0);
+        const Line line = document.Classify(start, span.length, span.end);
+        document.Append(line);
+        if (line.kind == Kind::Section) {
+            document.sections_.back().body.reserve(counts[document.sections_.size() - 1]);
+        }
+        start += span.length + EndLength(span.end);
     }
     for (Section& section : document.sections_) {
         if (section.body.size() >= IndexedSectionLines) {
             document.IndexKeys(section);
+        } else {
+            document.MarkRepeatedKeys(section);
         }
     }
     return document;
@@ -159,34 +205,70 @@ std::vector<std::string> IniDocument::SectionNames() const {
     return names;
 }
 
+// The section found last, or the one after it, when it is the first of that
+// name.
+std::optional<std::size_t> IniDocument::HintedSection(std::string_view name) const {
+    const std::size_t last = lastSection_.Get();
+    for (const std::size_t at : {last, last + 1}) {
+        if (at < sections_.size() && sections_[at].first &&
+            SameIniName(Name(sections_[at].header), name)) {
+            return at;
+        }
+    }
+    return std::nullopt;
+}
+
 std::optional<std::size_t> IniDocument::FindSection(std::string_view name) const {
     name = TrimIniBlanks(name);
     if (name.empty()) {
         return std::nullopt;
     }
-    const auto found = firstSection_.find(name);
-    if (found == firstSection_.end()) {
-        return std::nullopt;
+    std::optional<std::size_t> at = HintedSection(name);
+    if (!at) {
+        const auto found = firstSection_.find(name);
+        if (found == firstSection_.end()) {
+            return std::nullopt;
+        }
+        at = found->second;
     }
-    return found->second;
+    lastSection_.Set(*at);
+    return at;
+}
+
+// The key found last in the section, or the line after it, when no key line
+// before it has ever had its name: it is then the first that has it.
+std::optional<std::size_t> IniDocument::HintedKey(const Section& section,
+                                                  std::string_view key) const {
+    const std::size_t next = section.nextKey.Get();
+    for (const std::size_t at : {next - 1, next}) {
+        if (at < section.keysEnd && IsLiveKey(section.body[at]) && !section.body[at].repeated &&
+            SameIniName(Name(section.body[at]), key)) {
+            return at;
+        }
+    }
+    return std::nullopt;
 }
 
 std::optional<std::size_t> IniDocument::FindKey(const Section& section,
                                                 std::string_view key) const {
     key = TrimIniBlanks(key);
-    if (section.keys) {
+    std::optional<std::size_t> at = HintedKey(section, key);
+    if (!at && section.keys) {
         const auto found = section.keys->find(key);
-        if (found == section.keys->end()) {
-            return std::nullopt;
+        if (found != section.keys->end()) {
+            at = found->second.first;
         }
-        return found->second.first;
-    }
-    for (std::size_t i = 0; i < section.keysEnd; ++i) {
-        if (IsLiveKey(section.body[i]) && SameIniName(Name(section.body[i]), key)) {
-            return i;
+    } else if (!at) {
+        for (std::size_t i = 0; i < section.keysEnd && !at; ++i) {
+            if (IsLiveKey(section.body[i]) && SameIniName(Name(section.body[i]), key)) {
+                at = i;
+            }
         }
     }
-    return std::nullopt;
+    if (at) {
+        section.nextKey.Set(*at + 1);
+    }
+    return at;
 }
 
 std::vector<std::string> IniDocument::KeyNames(std::string_view section) const {

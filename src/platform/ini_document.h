@@ -2,6 +2,7 @@
 
 #include "platform/ini_line.h"
 
+#include <atomic>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -68,6 +69,9 @@ private:
         End end = End::None;
         Kind kind = Kind::Other;
         bool removed = false;
+        // A key line with an earlier key line of the same name in its section
+        // (one that may since have been removed).
+        bool repeated = false;
         std::size_t nameBegin = 0;
         std::size_t nameLength = 0;
         std::size_t valueBegin = 0;
@@ -94,11 +98,32 @@ private:
     };
     // A section line and the lines up to the next one. The first section of
     // a document holds the lines before any section line and has no header.
+    // Where the next lookup most likely finds its answer: reads go through a
+    // file in its own order, entry after entry. Lookups of one document may
+    // run side by side; a hint is only ever a place to look first.
+    class Hint {
+    public:
+        Hint() = default;
+        Hint(const Hint& other)
+            : at_(other.Get()) {}
+        Hint& operator=(const Hint& other) {
+            Set(other.Get());
+            return *this;
+        }
+        std::size_t Get() const { return at_.load(std::memory_order_relaxed); }
+        void Set(std::size_t at) const { at_.store(at, std::memory_order_relaxed); }
+
+    private:
+        mutable std::atomic<std::size_t> at_{0};
+    };
+
     struct Section {
         Line header;
         std::vector<Line> body;
         std::size_t keysEnd = 0;               // one past the last key line that is not removed
         std::optional<NameMap<KeyLines>> keys; // for long sections only
+        bool first = false;                    // the first section with its name
+        Hint nextKey;                          // the body line after the key found last
     };
 
     Line Classify(std::size_t begin, std::size_t length, End end) const;
@@ -107,6 +132,9 @@ private:
     void Append(const Line& line);
     void OpenSection(const Line& header);
     void IndexKeys(Section& section) const;
+    void MarkRepeatedKeys(Section& section) const;
+    std::optional<std::size_t> HintedSection(std::string_view name) const;
+    std::optional<std::size_t> HintedKey(const Section& section, std::string_view key) const;
     std::optional<std::size_t> FindSection(std::string_view name) const;
     std::optional<std::size_t> FindKey(const Section& section, std::string_view key) const;
     Line* LastLine();
@@ -118,6 +146,7 @@ private:
     std::string bytes_;
     std::vector<Section> sections_;
     NameMap<std::size_t> firstSection_; // by name, the first section that has it
+    Hint lastSection_;
 };
 
 template <typename Take> void IniDocument::VisitSectionNames(Take take) const {
