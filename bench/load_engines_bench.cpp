@@ -1,6 +1,5 @@
 // Rebuilding the engine list from a catalogue of 1,000 and of 100,000
-// engines, four value
-// reads per row, each through its own INI-file object.
+// engines, four value reads per row, each through its own INI-file object.
 #include "main/catalogues.h"
 #include "support/temp_dir.h"
 
