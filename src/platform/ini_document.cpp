@@ -1,6 +1,7 @@
 #include "platform/ini_document.h"
 
 #include <algorithm>
+#include <type_traits>
 #include <utility>
 
 namespace {
@@ -94,6 +95,9 @@ std::string_view IniDocument::Name(const Line& line) const {
 }
 
 void IniDocument::OpenSection(const Line& header) {
+    // So that the growing list of sections moves them rather than copying
+    // every line of each.
+    static_assert(std::is_nothrow_move_constructible_v<Section>);
     sections_.push_back(Section{header, {}, 0, std::nullopt, false, {}});
     if (header.nameLength > 0) {
         sections_.back().first =

@@ -104,9 +104,9 @@ private:
     class Hint {
     public:
         Hint() = default;
-        Hint(const Hint& other)
+        Hint(const Hint& other) noexcept
             : at_(other.Get()) {}
-        Hint& operator=(const Hint& other) {
+        Hint& operator=(const Hint& other) noexcept {
             Set(other.Get());
             return *this;
         }
