@@ -3,8 +3,10 @@
 #include "main/records.h"
 #include "platform/profile.h"
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
 void WriteRecordsFile(int saves) {
     std::filesystem::create_directories(ProfileDirectory());
@@ -17,4 +19,6 @@ void WriteRecordsFile(int saves) {
                 << "*http://www.example-engine.com/search?q=rank+watcher&page=3\r\n";
         }
     }
+    out.close();
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
 }
