@@ -10,10 +10,8 @@
 #include "gui/fonts.h"
 #include "gui/main_window.h"
 #include "main/catalogues.h"
-#include "main/records.h"
 #include "platform/application.h"
 #include "platform/message_box.h"
-#include "platform/profile.h"
 #include "platform/window_bridge.h"
 #include "support/fake_message_box.h"
 #include "support/temp_dir.h"
@@ -29,7 +27,6 @@
 #include <QtGui/qpa/qplatformaccessibility.h>
 #include <QtGui/qpa/qplatformintegration.h>
 #include <benchmark/benchmark.h>
-#include <filesystem>
 #include <memory>
 
 namespace {

@@ -57,9 +57,7 @@ void SaveRecords(const EngineList& engines, const std::string& keywordsText,
                             row.SubItems[TEngineRow::FoundPageUrl];
         edits.push_back({std::move(section), row.Caption, std::move(value)});
     }
-    if (!edits.empty()) {
-        WriteIniEdits(kRecordsFileName, edits);
-    }
+    WriteIniEdits(kRecordsFileName, edits);
     LoadRecords(records);
 }
 

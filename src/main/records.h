@@ -26,8 +26,9 @@ void SaveRecords(const EngineList& engines, const std::string& keywordsText,
                  const RegionalSettings& settings = ReadRegionalSettings());
 
 // Deletes the records of the ticked rows after the user confirms, as one
-// change of the file, then reloads the list. With nothing ticked it says "None be selected!". A row
-// whose Date text was made blank by editing is skipped.
+// change of the file, then reloads the list. With nothing ticked it says
+// "None be selected!". A row whose Date text was made blank by editing is
+// skipped.
 void DeleteRecords(RecordList& records);
 
 // Tick or untick every row; the file is not touched.
